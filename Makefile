@@ -1,0 +1,46 @@
+# Two entry points: `make run` and `make test`. Both install what is missing from
+# Debian's archive (as root), configure and build into build/.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PROGRAM := $(BUILD_DIR)/bin/zaren800-configurator
+
+# Build and test dependencies from Debian 12.
+PACKAGES := cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools \
+            libssl-dev poppler-utils fonts-dejavu-core
+
+.PHONY: run test build configure deps sanitize clean format
+
+run: build
+	$(PROGRAM)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+configure: deps
+	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing missing packages:" $$missing; \
+	    if [ "$$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi; \
+	    $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+# Tests once more under AddressSanitizer and UndefinedBehaviorSanitizer (used by CI).
+sanitize: deps
+	cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=Debug -DZAREN_SANITIZE=ON
+	cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
+	cd $(BUILD_DIR)-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize

@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QVector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QToolButton;
+
+namespace Ui {
+class MainWindow;
+}
+
+// Exit code of the event loop that asks the entry to rebuild application and window.
+extern const int EXIT_CODE_REBOOT;
+
+// The program's one window. The editors are operations of this window; each
+// editor's members live in editors/<type>editor.cpp, export and import in
+// project/, the report output in report/.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The 210-column report of the whole project.
+    QString buildConfigurationReport() const;
+    // Writes the report as a PDF (A4 landscape) to the given path.
+    void writeReportPdf(const QString &path) const;
+
+private slots:
+    void slotReboot();
+    void on_lightingButton_clicked();
+    void on_shutterButton_clicked();
+    void on_DigitalioButton_clicked();
+    void on_LogicButton_clicked();
+    void on_HomeButton_clicked();
+    void on_AcInputButton_clicked();
+    void on_CardHolderButton_clicked();
+    void on_AirConButton_clicked();
+    void on_DndMurButton_clicked();
+    void on_listWidgetLighting_itemClicked(QListWidgetItem *item);
+    void on_pushButtonLightingSave_clicked();
+    int on_SettingsButton_clicked();
+    void on_pushButtonLightingDelete_clicked();
+    void on_stackedWidget_currentChanged(int arg1);
+    void on_ExportButton_clicked();
+    void on_ImportButton_clicked();
+    void on_actionImport_Project_triggered();
+    void on_actionExport_Project_triggered();
+    void on_actionExit_triggered();
+    void on_listWidget_Shutter_itemClicked(QListWidgetItem *item);
+    void on_pushButtonShutterSave_clicked();
+    void on_pushButtonShutterDelete_clicked();
+    void on_pushButtonDigitalIOSave_clicked();
+    void on_listWidget_Dgitialio_itemClicked(QListWidgetItem *item);
+    void on_pushButtonDigitalIODelete_clicked();
+    void on_listWidget_Logic_itemClicked(QListWidgetItem *item);
+    void on_pushButtonLogicSave_clicked();
+    void on_pushButtonLogicDelete_clicked();
+    void on_pushButtonACInputSave_clicked();
+    void on_pushButtonACInputDelete_clicked();
+    void on_pushButtonCardHolderSave_clicked();
+    void on_pushButtonCardHolderDelete_clicked();
+    void on_listWidget_CardHolder_itemClicked(QListWidgetItem *item);
+    void on_listWidget_Acinput_itemClicked(QListWidgetItem *item);
+    void on_pushButtonAirConSave_clicked();
+    void on_pushButtonAirConDelete_clicked();
+    void on_listWidget_AirCon_itemClicked(QListWidgetItem *item);
+    void on_pushButtonDNDMURSave_clicked();
+    void on_pushButtonDNDMURDelete_clicked();
+    void on_listWidget_DndMur_itemClicked(QListWidgetItem *item);
+    void on_PrintButton_clicked();
+    void on_actionPrint_Project_triggered();
+    void on_MasterOffButton_clicked();
+    void on_pushButtonMasterOffSave_clicked();
+    void on_pushButtonMasterOffDelete_clicked();
+    void on_listWidget_MasterOff_itemClicked(QListWidgetItem *item);
+    void on_WelcomeButton_clicked();
+    void on_pushButtonWelcomeSave_clicked();
+    void on_pushButtonWelcomeDelete_clicked();
+    void on_listWidget_Welcome_itemClicked(QListWidgetItem *item);
+    void on_checkBox_CardHolderEnableDisable_toggled(bool checked);
+    void on_checkBox_EnergySavingPresenceSensorEnableDisable_toggled(bool checked);
+    void on_checkBox_BalconySensorEnableDisable_toggled(bool checked);
+    void on_checkBox_MotionSensorAirConEnableDisable_toggled(bool checked);
+    void on_comboBox_AirConOutputControlType_currentIndexChanged(int index);
+    void on_comboBox_PlatformType_currentIndexChanged(int index);
+    void on_checkBox_LightingOutputC1_stateChanged(int arg1);
+    void on_checkBox_LightingOutputC2_stateChanged(int arg1);
+    void on_checkBox_LightingOutputC3_stateChanged(int arg1);
+    void on_checkBox_LightingOutputC4_stateChanged(int arg1);
+    void on_checkBox_LightingOutputC5_stateChanged(int arg1);
+    void on_checkBox_LightingOutputC6_stateChanged(int arg1);
+    void on_checkBox_LightingOutputC7_stateChanged(int arg1);
+    void on_checkBox_LightingOutputC8_stateChanged(int arg1);
+    void on_comboBox_LightingControlType_currentIndexChanged(int index);
+
+private:
+    // Navigation
+    void showPageFromButton(int page);
+    void updatePageButtons(int page);
+    void showHomePage();
+    // Calls the show operation of editor page 1..10; other pages do nothing.
+    void showEditorPage(int page);
+    void openListItem(QListWidgetItem *item, int page);
+
+    // Lighting editor
+    void fillLightingChoices(int keepIndex);
+    void showLightingPage();
+    void setLightingOutputEnabled(int id, bool enabled);
+    QCheckBox *lightingOutputBox(int id) const;
+    void applyLightingOutputRules();
+    void onLightingOutputToggled(int id, int state);
+    void resetLightingForm();
+
+    // Welcome editor
+    void fillWelcomeChoices();
+    void showWelcomePage();
+    void setWelcomeOutputEnabled(int id, bool enabled);
+    QCheckBox *welcomeOutputBox(int id) const;
+
+    // Master Off editor
+    void fillMasterOffChoices(int keepInputIndex, int keepLedIndex);
+    void showMasterOffPage();
+    void setMasterOffOutputEnabled(int id, bool enabled);
+    QCheckBox *masterOffOutputBox(int id) const;
+
+    // Editors whose pages are not built yet
+    void showShutterPage();
+    void showDigitalIOPage();
+    void showLogicPage();
+    void showVoltageInputPage();
+    void showEnergySavingPage();
+    void showAirConPage();
+    void showDndMurPage();
+
+    // Keep Master Off and Welcome off outputs that no function uses any more.
+    void pruneMasterOffOutputs(int outputId);
+    void pruneWelcomeOutputs(int outputId);
+
+    // Project file (project/mainwindow_project.cpp)
+
+    // Report output (report/mainwindow_report.cpp)
+
+    Ui::MainWindow *ui;
+    QAction *restartAction;
+    QString versionText;
+    QVector<QToolButton *> pageButtons;
+    bool welcomeItemSelected;
+    bool masterOffItemSelected;
+    bool lightingItemSelected;
+    bool shutterItemSelected;
+    bool digitalIOItemSelected;
+    bool logicItemSelected;
+    bool voltageInputItemSelected;
+    bool energySavingItemSelected;
+    bool airConItemSelected;
+    bool dndMurItemSelected;
+    int platformChangeByProgram;
+};

@@ -1,0 +1,7 @@
+#include "mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+void MainWindow::showLogicPage() {}
+void MainWindow::on_pushButtonLogicSave_clicked() {}
+void MainWindow::on_pushButtonLogicDelete_clicked() {}

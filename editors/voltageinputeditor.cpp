@@ -1,0 +1,7 @@
+#include "mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+void MainWindow::showVoltageInputPage() {}
+void MainWindow::on_pushButtonACInputSave_clicked() {}
+void MainWindow::on_pushButtonACInputDelete_clicked() {}

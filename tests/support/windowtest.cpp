@@ -1,0 +1,26 @@
+#include "support/windowtest.h"
+
+#include "model/catalogue.h"
+#include "model/stores.h"
+
+void WindowTest::resetProject()
+{
+    releaseLightingRecords();
+    releaseShutterRecords();
+    releaseDigitalIORecords();
+    releaseLogicRecords();
+    releaseVoltageInputRecords();
+    releaseEnergySavingRecords();
+    releaseAirConRecords();
+    releaseDndMurRecords();
+    releaseMasterOffRecords();
+    clearWelcomeRecords();
+    for (InputEntry &entry : InputCatalogue::instance().rows())
+        entry.useCount = 0;
+    for (OutputEntry &entry : OutputCatalogue::instance().rows()) {
+        entry.useCount = 0;
+        entry.pulseUseCount = 0;
+        entry.masterOffLocked = 0;
+        entry.welcomeLocked = 0;
+    }
+}

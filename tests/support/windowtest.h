@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class MainWindow;
+class QWidget;
+
+// Helpers for tests that drive the real window by object names.
+namespace WindowTest {
+
+// The named child, or a test failure (qFatal) when it is missing or of another class.
+template <typename T> T *child(const QObject *root, const char *name)
+{
+    T *found = root->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s of the expected class", name);
+    return found;
+}
+
+// Empties every store and returns every catalogue counter to zero, so that
+// each test starts from a blank project (stores and catalogues are process-wide).
+void resetProject();
+
+} // namespace WindowTest
