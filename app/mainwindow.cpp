@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "model/stores.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -85,9 +86,12 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
+// The stores outlive the window; a restart starts from an empty project so that
+// the new window's empty lists match what export would write.
 void MainWindow::slotReboot()
 {
     qDebug() << "Performing application reboot...";
+    releaseAllRecords();
     QCoreApplication::exit(EXIT_CODE_REBOOT);
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "editors/editorops.h"
+#include "model/catalogue.h"
+#include "model/records.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <QVector>
@@ -112,26 +116,34 @@ private:
     void showEditorPage(int page);
     void openListItem(QListWidgetItem *item, int page);
 
+    Platform currentPlatform() const;
+
     // Lighting editor
     void fillLightingChoices(int keepIndex);
     void showLightingPage();
     void setLightingOutputEnabled(int id, bool enabled);
-    QCheckBox *lightingOutputBox(int id) const;
-    void applyLightingOutputRules();
+    EditorOps::OutputBoxes lightingOutputBoxes() const;
+    bool lightingIsOnOff() const;
+    void applyLightingClaimRule(const OutputEntry &entry);
+    void applyLightingClaimRules();
+    void applyLightingSingleOutputRule();
     void onLightingOutputToggled(int id, int state);
     void resetLightingForm();
+    LightingRecord lightingRecordFromForm() const;
 
     // Welcome editor
     void fillWelcomeChoices();
     void showWelcomePage();
     void setWelcomeOutputEnabled(int id, bool enabled);
-    QCheckBox *welcomeOutputBox(int id) const;
+    EditorOps::OutputBoxes welcomeOutputBoxes() const;
+    void resetWelcomeForm();
+    WelcomeRecord welcomeRecordFromForm() const;
 
     // Master Off editor
     void fillMasterOffChoices(int keepInputIndex, int keepLedIndex);
     void showMasterOffPage();
     void setMasterOffOutputEnabled(int id, bool enabled);
-    QCheckBox *masterOffOutputBox(int id) const;
+    EditorOps::OutputBoxes masterOffOutputBoxes() const;
 
     // Editors whose pages are not built yet
     void showShutterPage();

@@ -161,3 +161,17 @@ void clearWelcomeRecords()
 {
     welcomeStore().clear();
 }
+
+void releaseAllRecords()
+{
+    clearWelcomeRecords();
+    releaseMasterOffRecords();
+    releaseLightingRecords();
+    releaseLogicRecords();
+    releaseShutterRecords();
+    releaseVoltageInputRecords();
+    releaseAirConRecords();
+    releaseEnergySavingRecords();
+    releaseDigitalIORecords();
+    releaseDndMurRecords();
+}

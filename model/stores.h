@@ -39,3 +39,5 @@ bool releaseDndMurRecords();
 bool releaseMasterOffRecords();
 // Welcome owns no I/O: the store is simply emptied.
 void clearWelcomeRecords();
+// Empties every store, giving back all claims.
+void releaseAllRecords();

@@ -5,16 +5,7 @@
 
 void WindowTest::resetProject()
 {
-    releaseLightingRecords();
-    releaseShutterRecords();
-    releaseDigitalIORecords();
-    releaseLogicRecords();
-    releaseVoltageInputRecords();
-    releaseEnergySavingRecords();
-    releaseAirConRecords();
-    releaseDndMurRecords();
-    releaseMasterOffRecords();
-    clearWelcomeRecords();
+    releaseAllRecords();
     for (InputEntry &entry : InputCatalogue::instance().rows())
         entry.useCount = 0;
     for (OutputEntry &entry : OutputCatalogue::instance().rows()) {

@@ -1,0 +1,153 @@
+#include "editors/editorops.h"
+
+#include "app/dialogseam.h"
+
+#include <QBrush>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <QToolBox>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+template <typename Entry, typename Catalogue>
+QVector<Entry *> firstRows(Catalogue &catalogue, int count)
+{
+    QVector<Entry *> rows;
+    for (int id = 1; id <= count; ++id)
+        rows.append(catalogue.byId(id));
+    return rows;
+}
+
+bool confirmUpdate(QWidget *parent, const QString &name)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(tr("Caution"));
+    box.setText(name + tr(" object has been modified."));
+    box.setInformativeText(tr("Do you want to save your changes?"));
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setIcon(QMessageBox::Warning);
+    return DialogSeam::execMessageBox(box) == QMessageBox::Save;
+}
+
+} // namespace
+
+QVector<InputEntry *> EditorOps::offeredInputs(Platform platform)
+{
+    return firstRows<InputEntry>(InputCatalogue::instance(), offeredInputCount(platform));
+}
+
+QVector<OutputEntry *> EditorOps::offeredOutputs(Platform platform)
+{
+    return firstRows<OutputEntry>(OutputCatalogue::instance(), offeredOutputCount(platform));
+}
+
+void EditorOps::appendChoice(QComboBox *combo, const QString &name, ClaimCount useCount,
+                             int keepIndex)
+{
+    combo->addItem(name);
+    if (useCount == 0)
+        return;
+    const int index = combo->count() - 1;
+    const bool own = index == keepIndex;
+    combo->setItemData(index, QBrush(own ? Qt::red : Qt::lightGray), Qt::ForegroundRole);
+    if (auto *model = qobject_cast<QStandardItemModel *>(combo->model()))
+        model->item(index)->setEnabled(own);
+}
+
+QCheckBox *EditorOps::outputBox(const OutputBoxes &boxes, int id)
+{
+    return (id >= 1 && id <= 8) ? boxes[id - 1] : nullptr;
+}
+
+void EditorOps::setOutputEnabled(const OutputBoxes &boxes, int id, bool enabled)
+{
+    if (QCheckBox *box = outputBox(boxes, id))
+        box->setEnabled(enabled);
+}
+
+void EditorOps::uncheckAll(const OutputBoxes &boxes)
+{
+    for (QCheckBox *box : boxes)
+        box->setChecked(false);
+}
+
+bool EditorOps::anyChecked(const OutputBoxes &boxes)
+{
+    for (const QCheckBox *box : boxes) {
+        if (box->isChecked())
+            return true;
+    }
+    return false;
+}
+
+void EditorOps::disableAbsentOutputs(const OutputBoxes &boxes, Platform platform)
+{
+    for (int id = offeredOutputCount(platform) + 1; id <= 8; ++id)
+        setOutputEnabled(boxes, id, false);
+}
+
+void EditorOps::showInfo(QLabel *label, const QString &text, int ms)
+{
+    label->setText(text);
+    QPointer<QLabel> target(label);
+    QTimer::singleShot(ms, label, [target] {
+        if (target)
+            target->clear();
+    });
+}
+
+QString EditorOps::selectedName(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentItem();
+    return item ? item->text() : QString();
+}
+
+QString EditorOps::proposedName(const QString &prefix, const QListWidget *list)
+{
+    return prefix + QString::number(list->count() + 1);
+}
+
+void EditorOps::setCountTitle(QToolBox *toolBox, int index, const QString &prefix, int count)
+{
+    toolBox->setItemText(index, prefix + QString::number(count) + QLatin1Char(']'));
+}
+
+void EditorOps::removeCurrentRow(QListWidget *list)
+{
+    delete list->takeItem(list->currentRow());
+    list->setCurrentRow(-1);
+    list->clearSelection();
+}
+
+void EditorOps::storeRow(QListWidget *list, const QString &name, bool update)
+{
+    if (update)
+        list->currentItem()->setText(name);
+    else
+        list->addItem(name);
+}
+
+EditorOps::NameCheck EditorOps::checkItemName(QWidget *parent, const QListWidget *list,
+                                              QLabel *info, const QString &name)
+{
+    if (list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+        return NameCheck::NewItem;
+    if (name != selectedName(list)) {
+        showInfo(info, tr("The name is already used! Please change the item name."), 1500);
+        return NameCheck::Rejected;
+    }
+    return confirmUpdate(parent, name) ? NameCheck::Update : NameCheck::Rejected;
+}
