@@ -2,13 +2,13 @@
 
 #include "model/catalogue.h"
 
+#include <QComboBox>
 #include <QString>
 #include <QVector>
 
 #include <array>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QListWidget;
 class QToolBox;

@@ -3,6 +3,11 @@
 #include "model/catalogue.h"
 #include "model/stores.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QListWidget>
+#include <QtTest>
+
 void WindowTest::resetProject()
 {
     releaseAllRecords();
@@ -14,4 +19,32 @@ void WindowTest::resetProject()
         entry.masterOffLocked = 0;
         entry.welcomeLocked = 0;
     }
+}
+
+void WindowTest::click(QAbstractButton *button)
+{
+    // Near the left edge: on a check box that is the indicator.
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(qMin(6, button->width() / 2), button->height() / 2));
+}
+
+void WindowTest::clickChild(const QObject *root, const char *buttonName)
+{
+    click(child<QAbstractButton>(root, buttonName));
+}
+
+void WindowTest::clickListItem(QListWidget *list, int row)
+{
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+void WindowTest::choose(QComboBox *combo, const QString &text)
+{
+    const int index = combo->findText(text);
+    if (index < 0)
+        qFatal("no entry %s", qPrintable(text));
+    if (!(combo->model()->flags(combo->model()->index(index, 0)) & Qt::ItemIsEnabled))
+        qFatal("entry %s cannot be chosen", qPrintable(text));
+    combo->setCurrentIndex(index);
 }

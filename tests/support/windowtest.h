@@ -5,6 +5,9 @@
 #include <QString>
 
 class MainWindow;
+class QAbstractButton;
+class QComboBox;
+class QListWidget;
 class QWidget;
 
 // Helpers for tests that drive the real window by object names.
@@ -22,5 +25,13 @@ template <typename T> T *child(const QObject *root, const char *name)
 // Empties every store and returns every catalogue counter to zero, so that
 // each test starts from a blank project (stores and catalogues are process-wide).
 void resetProject();
+
+// User actions, as a mouse would do them.
+void click(QAbstractButton *button);
+void clickChild(const QObject *root, const char *buttonName);
+void clickListItem(QListWidget *list, int row);
+// Selects the entry with that text, as a user would pick it from the list
+// (a disabled entry cannot be picked: that is a test failure).
+void choose(QComboBox *combo, const QString &text);
 
 } // namespace WindowTest
