@@ -1,15 +1,183 @@
+#include "dialogseam.h"
 #include "mainwindow.h"
-
+#include "model/clock.h"
+#include "project/envelope.h"
+#include "project/projectdocument.h"
+#include "project/projectsave.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::on_ExportButton_clicked() {}
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace
+{
+
+const char *const exportFilter =
+    QT_TRANSLATE_NOOP("MainWindow", "Room Controller Standalone IO Config File (*.rccfg)");
+const char *const importFilter = QT_TRANSLATE_NOOP(
+    "MainWindow", "Room Controller Standalone IO Config File (*.rccfg);;Any File (*.*)");
+const char *const invalidContentText = QT_TRANSLATE_NOOP(
+    "MainWindow",
+    "The selected file content is not valid. Please select a correct \"rccfg\" file.");
+
+QString startingPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) +
+           QStringLiteral("/config.rccfg");
+}
+
+// Every box of export and import: warning icon, a single OK, no parent window.
+void showFileBox(const QString &title, const QString &text,
+                 const QString &informativeText = QString())
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setInformativeText(informativeText);
+    box.setStandardButtons(QMessageBox::Ok);
+    DialogSeam::execMessageBox(box);
+}
+
+void showImportRejection(const ProjectFileContent &content)
+{
+    switch (content.check) {
+    case ProjectCheck::CannotOpen:
+        showFileBox(MainWindow::tr("File Error"), MainWindow::tr("The file could not be opened!"),
+                    content.errorText);
+        break;
+    case ProjectCheck::NotValid:
+        showFileBox(MainWindow::tr("File Error"), MainWindow::tr("The file is not valid!"),
+                    MainWindow::tr(invalidContentText));
+        break;
+    case ProjectCheck::NoPlatformType:
+        showFileBox(QString(), MainWindow::tr(invalidContentText));
+        break;
+    case ProjectCheck::WrongVersion:
+        showFileBox(QString(), MainWindow::tr("The selected file version is not compatible. "
+                                              "Version is on the home page."));
+        break;
+    case ProjectCheck::Accepted:
+        break;
+    }
+}
+
+// How one function type shows in the toolbox, in the order import empties them.
+struct TypeView {
+    QListWidget *list;
+    int toolBoxIndex;
+    const char *emptiedTitle;
+    const char *importPrefix;
+    QStringList ImportedNames::*names;
+};
+
+QVector<TypeView> typeViews(Ui::MainWindow *ui)
+{
+#define TITLE(text) QT_TRANSLATE_NOOP("MainWindow", text)
+    return {
+        {ui->listWidget_Welcome, 0, TITLE("Welcome [0]"), TITLE("Welcome ["),
+         &ImportedNames::welcome},
+        {ui->listWidget_MasterOff, 1, TITLE("Master Off [0]"), TITLE("Master Off ["),
+         &ImportedNames::masterOff},
+        {ui->listWidgetLighting, 6, TITLE("Lighting [0]"), TITLE("Lighting ["),
+         &ImportedNames::lighting},
+        {ui->listWidget_Logic, 9, TITLE("Logic [0]"), TITLE("Logic ["), &ImportedNames::logic},
+        {ui->listWidget_Shutter, 7, TITLE("Shutter/Blind [0]"), TITLE("Shutter ["),
+         &ImportedNames::shutter},
+        {ui->listWidget_Acinput, 5, TITLE("Voltage Input [0]"), TITLE("Voltage Input ["),
+         &ImportedNames::voltageInput},
+        {ui->listWidget_AirCon, 4, TITLE("Air Conditioner [0]"), TITLE("AirCon ["),
+         &ImportedNames::airCon},
+        {ui->listWidget_CardHolder, 2, TITLE("Energy Saving [0]"), TITLE("Energy Saving ["),
+         &ImportedNames::energySaving},
+        {ui->listWidget_Dgitialio, 8, TITLE("Digital I/O [0]"), TITLE("DigitalIO ["),
+         &ImportedNames::digitalIO},
+        {ui->listWidget_DndMur, 3, TITLE("DND/MUR [0]"), TITLE("DND/MUR ["),
+         &ImportedNames::dndMur},
+    };
+#undef TITLE
+}
+
+void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views)
+{
+    for (const TypeView &view : views) {
+        view.list->clear();
+        toolBox->setItemText(view.toolBoxIndex, MainWindow::tr(view.emptiedTitle));
+    }
+}
+
+// Types without an imported function keep their emptied title.
+void showImportedLists(QToolBox *toolBox, const QVector<TypeView> &views,
+                       const ImportedNames &imported)
+{
+    for (const TypeView &view : views) {
+        const QStringList &names = imported.*(view.names);
+        if (names.isEmpty())
+            continue;
+        view.list->addItems(names);
+        toolBox->setItemText(view.toolBoxIndex, MainWindow::tr(view.importPrefix) +
+                                                    QString::number(view.list->count()) +
+                                                    QStringLiteral("]"));
+    }
+}
+
+} // namespace
+
+void MainWindow::on_ExportButton_clicked()
+{
+    const QString chosenPath =
+        DialogSeam::getSaveFileName(this, tr("Save File"), startingPath(), tr(exportFilter));
+    if (chosenPath.isEmpty())
+        return;
+    const QString path = projectFilePath(chosenPath);
+
+    QByteArray bytes = projectText(
+        buildProjectDocument(ui->comboBox_PlatformType->currentText(), versionText, Clock::now()));
+    encryptProjectData(bytes);
+    QString errorText;
+    if (!ProjectSave::write(path, bytes, errorText)) {
+        showFileBox(tr("File Error"), tr("The project was not saved!"), errorText);
+        return;
+    }
+    writeReportPdf(reportPdfPath(path));
+}
 
 void MainWindow::on_actionExport_Project_triggered()
 {
     on_ExportButton_clicked();
 }
 
-void MainWindow::on_ImportButton_clicked() {}
+// The file is checked completely before the open project is emptied, so a
+// rejected file costs nothing.
+void MainWindow::on_ImportButton_clicked()
+{
+    const QString path =
+        DialogSeam::getOpenFileName(this, tr("Open File"), startingPath(), tr(importFilter));
+    if (path.isEmpty())
+        return;
+    const ProjectFileContent content = readProjectFile(path, versionText);
+    if (content.check != ProjectCheck::Accepted) {
+        showImportRejection(content);
+        return;
+    }
+
+    const QVector<TypeView> views = typeViews(ui);
+    emptyProject();
+    emptyLists(ui->toolBox, views);
+
+    // Only the buttons that depend on the platform follow; nothing is asked or cleared.
+    platformChangeByProgram = 1;
+    ui->comboBox_PlatformType->setCurrentIndex(
+        static_cast<int>(platformFromType(content.platformType)));
+    platformChangeByProgram = 0;
+
+    showImportedLists(ui->toolBox, views, rebuildProject(content.document));
+
+    if (ui->stackedWidget->currentIndex() == 0)
+        on_stackedWidget_currentChanged(0);
+    else
+        ui->stackedWidget->setCurrentIndex(0);
+}
 
 void MainWindow::on_actionImport_Project_triggered()
 {

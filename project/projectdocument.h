@@ -1,0 +1,98 @@
+#pragma once
+
+#include "model/catalogue.h"
+#include "model/records.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// The .rccfg document: the ten stores as JSON, its one-line text form, and
+// reading a file back into the stores.
+
+// --- Records <-> element objects ---
+
+QJsonObject toJson(const LightingRecord &record);
+QJsonObject toJson(const ShutterRecord &record);
+QJsonObject toJson(const DigitalIORecord &record);
+QJsonObject toJson(const LogicRecord &record);
+QJsonObject toJson(const VoltageInputRecord &record);
+QJsonObject toJson(const EnergySavingRecord &record);
+QJsonObject toJson(const AirConRecord &record);
+QJsonObject toJson(const DndMurRecord &record);
+QJsonObject toJson(const MasterOffRecord &record);
+QJsonObject toJson(const WelcomeRecord &record);
+
+// Missing or non-string members read as empty text, missing or unusable
+// numbers as 0. Nothing is validated here.
+void fromJson(const QJsonObject &element, LightingRecord &record);
+void fromJson(const QJsonObject &element, ShutterRecord &record);
+void fromJson(const QJsonObject &element, DigitalIORecord &record);
+void fromJson(const QJsonObject &element, LogicRecord &record);
+void fromJson(const QJsonObject &element, VoltageInputRecord &record);
+void fromJson(const QJsonObject &element, EnergySavingRecord &record);
+void fromJson(const QJsonObject &element, AirConRecord &record);
+void fromJson(const QJsonObject &element, DndMurRecord &record);
+void fromJson(const QJsonObject &element, MasterOffRecord &record);
+void fromJson(const QJsonObject &element, WelcomeRecord &record);
+
+// --- Writing ---
+
+// The whole project from the ten stores.
+QJsonObject buildProjectDocument(const QString &platformType, const QString &version,
+                                 const QDateTime &createTime);
+
+// The one-line text the controller expects: indented rendering without line
+// feeds, then every pair of spaces removed left to right.
+QByteArray projectText(const QJsonObject &document);
+
+// The chosen path with ".rccfg" appended unless it already contains it.
+QString projectFilePath(const QString &chosenPath);
+// The report PDF written beside a project file: "site.rccfg" -> "site.table.pdf".
+QString reportPdfPath(const QString &projectPath);
+
+// --- Reading ---
+
+// Files above this size are refused before they are read.
+constexpr qint64 maxProjectFileSize = 16 * 1024 * 1024;
+// A project holds a few dozen functions; an array beyond this is not a project
+// and would only make the import crawl.
+constexpr int maxElementsPerType = 1000;
+
+enum class ProjectCheck {
+    Accepted,
+    CannotOpen,     // errorText holds the system's reason
+    NotValid,       // too large, not JSON, not an object, absurd arrays
+    NoPlatformType, // PlatformType missing or empty
+    WrongVersion,   // Version differs from the program's
+};
+
+struct ProjectFileContent {
+    ProjectCheck check = ProjectCheck::NotValid;
+    QString errorText;
+    QString platformType;
+    QJsonObject document;
+};
+
+// Everything that can reject a file is decided here, before the open project
+// is touched.
+ProjectFileContent readProjectFile(const QString &path, const QString &expectedVersion);
+// The same checks on bytes already read (deciphered first when they are whole blocks).
+ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVersion);
+
+// "MV210" selects the small controller, any other text the large one.
+Platform platformFromType(const QString &platformType);
+
+// Names of the functions an import added, per type, in list order.
+struct ImportedNames {
+    QStringList shutter, logic, lighting, digitalIO, dndMur, energySaving, airCon, voltageInput,
+        masterOff, welcome;
+};
+
+// Empties every store, giving back all catalogue claims.
+void emptyProject();
+// Refills the (emptied) stores from an accepted document, claiming the I/O of
+// each function taken; elements that break their type's rules are skipped.
+ImportedNames rebuildProject(const QJsonObject &document);
