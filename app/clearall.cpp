@@ -1,5 +1,4 @@
 #include "mainwindow.h"
-
 #include "ui_mainwindow.h"
 
 // Clearing the whole project and choosing the platform type arrive with their editors.

@@ -4,7 +4,8 @@
 #include <QFileDialog>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 struct Script {
     bool active = false;
@@ -68,8 +69,7 @@ QString DialogSeam::getOpenFileName(QWidget *parent, const QString &caption, con
     return takeFileName(caption, dir, filter);
 }
 
-QString DialogSeam::takeFileName(const QString &caption, const QString &dir,
-                                 const QString &filter)
+QString DialogSeam::takeFileName(const QString &caption, const QString &dir, const QString &filter)
 {
     Script &s = script();
     s.captions.append(caption);

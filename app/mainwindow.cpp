@@ -10,7 +10,8 @@
 
 const int EXIT_CODE_REBOOT = -123456789;
 
-namespace {
+namespace
+{
 
 const char *const programVersion = "v2.0.2";
 
@@ -35,11 +36,11 @@ static void initIconResources()
 }
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), restartAction(nullptr),
-      pageButtons(12, nullptr), welcomeItemSelected(false), masterOffItemSelected(false),
-      lightingItemSelected(false), shutterItemSelected(false), digitalIOItemSelected(false),
-      logicItemSelected(false), voltageInputItemSelected(false), energySavingItemSelected(false),
-      airConItemSelected(false), dndMurItemSelected(false), platformChangeByProgram(0)
+    : QMainWindow(parent), ui(new Ui::MainWindow), restartAction(nullptr), pageButtons(12, nullptr),
+      welcomeItemSelected(false), masterOffItemSelected(false), lightingItemSelected(false),
+      shutterItemSelected(false), digitalIOItemSelected(false), logicItemSelected(false),
+      voltageInputItemSelected(false), energySavingItemSelected(false), airConItemSelected(false),
+      dndMurItemSelected(false), platformChangeByProgram(0)
 {
     initIconResources();
     ui->setupUi(this);
@@ -50,10 +51,10 @@ MainWindow::MainWindow(QWidget *parent)
     restartAction->setStatusTip(tr("Restarts the application"));
     connect(restartAction, &QAction::triggered, this, &MainWindow::slotReboot);
 
-    pageButtons = {ui->HomeButton,     ui->WelcomeButton,   ui->MasterOffButton,
-                   ui->CardHolderButton, ui->DndMurButton,  ui->AirConButton,
-                   ui->AcInputButton,  ui->lightingButton,  ui->shutterButton,
-                   ui->DigitalioButton, ui->LogicButton,    ui->SettingsButton};
+    pageButtons = {ui->HomeButton,       ui->WelcomeButton,  ui->MasterOffButton,
+                   ui->CardHolderButton, ui->DndMurButton,   ui->AirConButton,
+                   ui->AcInputButton,    ui->lightingButton, ui->shutterButton,
+                   ui->DigitalioButton,  ui->LogicButton,    ui->SettingsButton};
 
     for (QToolButton *button :
          {ui->WelcomeButton, ui->MasterOffButton, ui->lightingButton, ui->DigitalioButton,
@@ -64,9 +65,9 @@ MainWindow::MainWindow(QWidget *parent)
          {ui->ImportButton, ui->ExportButton, ui->PrintButton, ui->SettingsButton})
         button->setStyleSheet(QString::fromLatin1(actionButtonStyle));
 
-    const char *const titles[] = {"Welcome [0]",         "Master Off [0]",    "Energy Saving [0]",
-                                  "DND/MUR [0]",         "Air Conditioner [0]", "Voltage Input [0]",
-                                  "Lighting [0]",        "Shutter/Blind [0]", "Digital I/O [0]",
+    const char *const titles[] = {"Welcome [0]",  "Master Off [0]",      "Energy Saving [0]",
+                                  "DND/MUR [0]",  "Air Conditioner [0]", "Voltage Input [0]",
+                                  "Lighting [0]", "Shutter/Blind [0]",   "Digital I/O [0]",
                                   "Logic [0]"};
     for (int index = 0; index < 10; ++index)
         ui->toolBox->setItemText(index, tr(titles[index]));
@@ -110,16 +111,46 @@ void MainWindow::showPageFromButton(int page)
     ui->toolBox->setCurrentIndex(page - 1);
 }
 
-void MainWindow::on_WelcomeButton_clicked() { showPageFromButton(1); }
-void MainWindow::on_MasterOffButton_clicked() { showPageFromButton(2); }
-void MainWindow::on_CardHolderButton_clicked() { showPageFromButton(3); }
-void MainWindow::on_DndMurButton_clicked() { showPageFromButton(4); }
-void MainWindow::on_AirConButton_clicked() { showPageFromButton(5); }
-void MainWindow::on_AcInputButton_clicked() { showPageFromButton(6); }
-void MainWindow::on_lightingButton_clicked() { showPageFromButton(7); }
-void MainWindow::on_shutterButton_clicked() { showPageFromButton(8); }
-void MainWindow::on_DigitalioButton_clicked() { showPageFromButton(9); }
-void MainWindow::on_LogicButton_clicked() { showPageFromButton(10); }
+void MainWindow::on_WelcomeButton_clicked()
+{
+    showPageFromButton(1);
+}
+void MainWindow::on_MasterOffButton_clicked()
+{
+    showPageFromButton(2);
+}
+void MainWindow::on_CardHolderButton_clicked()
+{
+    showPageFromButton(3);
+}
+void MainWindow::on_DndMurButton_clicked()
+{
+    showPageFromButton(4);
+}
+void MainWindow::on_AirConButton_clicked()
+{
+    showPageFromButton(5);
+}
+void MainWindow::on_AcInputButton_clicked()
+{
+    showPageFromButton(6);
+}
+void MainWindow::on_lightingButton_clicked()
+{
+    showPageFromButton(7);
+}
+void MainWindow::on_shutterButton_clicked()
+{
+    showPageFromButton(8);
+}
+void MainWindow::on_DigitalioButton_clicked()
+{
+    showPageFromButton(9);
+}
+void MainWindow::on_LogicButton_clicked()
+{
+    showPageFromButton(10);
+}
 
 void MainWindow::on_HomeButton_clicked()
 {
@@ -220,13 +251,43 @@ void MainWindow::openListItem(QListWidgetItem *item, int page)
     showEditorPage(page);
 }
 
-void MainWindow::on_listWidget_Welcome_itemClicked(QListWidgetItem *item) { openListItem(item, 1); }
-void MainWindow::on_listWidget_MasterOff_itemClicked(QListWidgetItem *item) { openListItem(item, 2); }
-void MainWindow::on_listWidget_CardHolder_itemClicked(QListWidgetItem *item) { openListItem(item, 3); }
-void MainWindow::on_listWidget_DndMur_itemClicked(QListWidgetItem *item) { openListItem(item, 4); }
-void MainWindow::on_listWidget_AirCon_itemClicked(QListWidgetItem *item) { openListItem(item, 5); }
-void MainWindow::on_listWidget_Acinput_itemClicked(QListWidgetItem *item) { openListItem(item, 6); }
-void MainWindow::on_listWidgetLighting_itemClicked(QListWidgetItem *item) { openListItem(item, 7); }
-void MainWindow::on_listWidget_Shutter_itemClicked(QListWidgetItem *item) { openListItem(item, 8); }
-void MainWindow::on_listWidget_Dgitialio_itemClicked(QListWidgetItem *item) { openListItem(item, 9); }
-void MainWindow::on_listWidget_Logic_itemClicked(QListWidgetItem *item) { openListItem(item, 10); }
+void MainWindow::on_listWidget_Welcome_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 1);
+}
+void MainWindow::on_listWidget_MasterOff_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 2);
+}
+void MainWindow::on_listWidget_CardHolder_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 3);
+}
+void MainWindow::on_listWidget_DndMur_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 4);
+}
+void MainWindow::on_listWidget_AirCon_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 5);
+}
+void MainWindow::on_listWidget_Acinput_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 6);
+}
+void MainWindow::on_listWidgetLighting_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 7);
+}
+void MainWindow::on_listWidget_Shutter_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 8);
+}
+void MainWindow::on_listWidget_Dgitialio_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 9);
+}
+void MainWindow::on_listWidget_Logic_itemClicked(QListWidgetItem *item)
+{
+    openListItem(item, 10);
+}

@@ -16,7 +16,8 @@ class QListWidget;
 class QListWidgetItem;
 class QToolButton;
 
-namespace Ui {
+namespace Ui
+{
 class MainWindow;
 }
 

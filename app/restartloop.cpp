@@ -3,7 +3,6 @@
 #include "mainwindow.h"
 
 #include <QApplication>
-
 #include <memory>
 
 int runRestartLoop(int &argc, char **argv, const std::function<void(MainWindow &)> &onWindowShown)

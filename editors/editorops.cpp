@@ -14,7 +14,8 @@
 #include <QTimer>
 #include <QToolBox>
 
-namespace {
+namespace
+{
 
 QString tr(const char *text)
 {

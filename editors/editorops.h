@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QString>
 #include <QVector>
-
 #include <array>
 
 class QCheckBox;
@@ -15,7 +14,8 @@ class QToolBox;
 class QWidget;
 
 // Operations that every function editor shares.
-namespace EditorOps {
+namespace EditorOps
+{
 
 using OutputBoxes = std::array<QCheckBox *, 8>;
 

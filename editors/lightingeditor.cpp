@@ -1,11 +1,11 @@
 #include "mainwindow.h"
-
 #include "model/stores.h"
 #include "ui_mainwindow.h"
 
 using namespace EditorOps;
 
-namespace {
+namespace
+{
 
 constexpr int lightingToolBoxIndex = 6;
 constexpr int defaultDebounceIndex = 3; // "50 ms"
@@ -102,8 +102,8 @@ void MainWindow::fillLightingChoices(int keepIndex)
 
 void MainWindow::resetLightingForm()
 {
-    ui->lineEditLightingName->setText(proposedName(QStringLiteral("Lighting-"),
-                                                   ui->listWidgetLighting));
+    ui->lineEditLightingName->setText(
+        proposedName(QStringLiteral("Lighting-"), ui->listWidgetLighting));
     ui->comboBox_LightingControlType->setCurrentIndex(0);
     ui->comboBox_LightingDebounceTime->setCurrentIndex(defaultDebounceIndex);
     ui->comboBox_LightingOutputControlPriority->setCurrentIndex(0);
@@ -150,14 +150,38 @@ void MainWindow::onLightingOutputToggled(int id, int state)
     applyLightingSingleOutputRule();
 }
 
-void MainWindow::on_checkBox_LightingOutputC1_stateChanged(int arg1) { onLightingOutputToggled(1, arg1); }
-void MainWindow::on_checkBox_LightingOutputC2_stateChanged(int arg1) { onLightingOutputToggled(2, arg1); }
-void MainWindow::on_checkBox_LightingOutputC3_stateChanged(int arg1) { onLightingOutputToggled(3, arg1); }
-void MainWindow::on_checkBox_LightingOutputC4_stateChanged(int arg1) { onLightingOutputToggled(4, arg1); }
-void MainWindow::on_checkBox_LightingOutputC5_stateChanged(int arg1) { onLightingOutputToggled(5, arg1); }
-void MainWindow::on_checkBox_LightingOutputC6_stateChanged(int arg1) { onLightingOutputToggled(6, arg1); }
-void MainWindow::on_checkBox_LightingOutputC7_stateChanged(int arg1) { onLightingOutputToggled(7, arg1); }
-void MainWindow::on_checkBox_LightingOutputC8_stateChanged(int arg1) { onLightingOutputToggled(8, arg1); }
+void MainWindow::on_checkBox_LightingOutputC1_stateChanged(int arg1)
+{
+    onLightingOutputToggled(1, arg1);
+}
+void MainWindow::on_checkBox_LightingOutputC2_stateChanged(int arg1)
+{
+    onLightingOutputToggled(2, arg1);
+}
+void MainWindow::on_checkBox_LightingOutputC3_stateChanged(int arg1)
+{
+    onLightingOutputToggled(3, arg1);
+}
+void MainWindow::on_checkBox_LightingOutputC4_stateChanged(int arg1)
+{
+    onLightingOutputToggled(4, arg1);
+}
+void MainWindow::on_checkBox_LightingOutputC5_stateChanged(int arg1)
+{
+    onLightingOutputToggled(5, arg1);
+}
+void MainWindow::on_checkBox_LightingOutputC6_stateChanged(int arg1)
+{
+    onLightingOutputToggled(6, arg1);
+}
+void MainWindow::on_checkBox_LightingOutputC7_stateChanged(int arg1)
+{
+    onLightingOutputToggled(7, arg1);
+}
+void MainWindow::on_checkBox_LightingOutputC8_stateChanged(int arg1)
+{
+    onLightingOutputToggled(8, arg1);
+}
 
 void MainWindow::on_comboBox_LightingControlType_currentIndexChanged(int index)
 {

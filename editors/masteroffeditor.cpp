@@ -1,11 +1,11 @@
 #include "mainwindow.h"
-
 #include "model/stores.h"
 #include "ui_mainwindow.h"
 
 using namespace EditorOps;
 
-namespace {
+namespace
+{
 
 constexpr int masterOffToolBoxIndex = 1;
 constexpr int masterOffLimit = 4;

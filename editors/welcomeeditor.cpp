@@ -1,11 +1,11 @@
 #include "mainwindow.h"
-
 #include "model/stores.h"
 #include "ui_mainwindow.h"
 
 using namespace EditorOps;
 
-namespace {
+namespace
+{
 constexpr int welcomeToolBoxIndex = 0;
 const char *const welcomeName = "Welcome-1";
 } // namespace

@@ -1,6 +1,7 @@
 #include "model/catalogue.h"
 
-namespace {
+namespace
+{
 
 constexpr int inputRowCount = 21;
 constexpr int outputRowCount = 13;

@@ -1,6 +1,7 @@
 #include "model/clock.h"
 
-namespace {
+namespace
+{
 QDateTime &fixedMoment()
 {
     static QDateTime moment;

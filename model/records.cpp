@@ -2,11 +2,11 @@
 
 #include <tuple>
 
-namespace {
+namespace
+{
 
 // Output n (1..8) of a record holding eight consecutive output fields.
-template <typename Record, QString Record::*... Fields>
-QString &nthField(Record &record, int n)
+template <typename Record, QString Record::*...Fields> QString &nthField(Record &record, int n)
 {
     QString Record::*fields[] = {Fields...};
     Q_ASSERT(n >= 1 && n <= 8);
@@ -18,9 +18,9 @@ QString &nthField(Record &record, int n)
 QString &LightingRecord::output(int n)
 {
     return nthField<LightingRecord, &LightingRecord::outputC1, &LightingRecord::outputC2,
-                    &LightingRecord::outputC3, &LightingRecord::outputC4,
-                    &LightingRecord::outputC5, &LightingRecord::outputC6,
-                    &LightingRecord::outputC7, &LightingRecord::outputC8>(*this, n);
+                    &LightingRecord::outputC3, &LightingRecord::outputC4, &LightingRecord::outputC5,
+                    &LightingRecord::outputC6, &LightingRecord::outputC7,
+                    &LightingRecord::outputC8>(*this, n);
 }
 
 const QString &LightingRecord::output(int n) const
@@ -30,11 +30,10 @@ const QString &LightingRecord::output(int n) const
 
 QString &MasterOffRecord::controlOut(int n)
 {
-    return nthField<MasterOffRecord, &MasterOffRecord::controlOutC1,
-                    &MasterOffRecord::controlOutC2, &MasterOffRecord::controlOutC3,
-                    &MasterOffRecord::controlOutC4, &MasterOffRecord::controlOutC5,
-                    &MasterOffRecord::controlOutC6, &MasterOffRecord::controlOutC7,
-                    &MasterOffRecord::controlOutC8>(*this, n);
+    return nthField<MasterOffRecord, &MasterOffRecord::controlOutC1, &MasterOffRecord::controlOutC2,
+                    &MasterOffRecord::controlOutC3, &MasterOffRecord::controlOutC4,
+                    &MasterOffRecord::controlOutC5, &MasterOffRecord::controlOutC6,
+                    &MasterOffRecord::controlOutC7, &MasterOffRecord::controlOutC8>(*this, n);
 }
 
 const QString &MasterOffRecord::controlOut(int n) const
@@ -55,7 +54,8 @@ const QString &WelcomeRecord::controlOut(int n) const
     return const_cast<WelcomeRecord *>(this)->controlOut(n);
 }
 
-namespace {
+namespace
+{
 
 auto fields(const LightingRecord &r)
 {
@@ -78,10 +78,10 @@ auto fields(const DigitalIORecord &r)
 
 auto fields(const LogicRecord &r)
 {
-    return std::tie(r.name, r.Input1, r.Input1DebounceTime, r.Input1Polarity,
-                    r.Input1ControlType, r.Input2, r.Input2DebounceTime, r.Input2Polarity,
-                    r.Input2ControlType, r.Input3, r.Input3DebounceTime, r.Input3Polarity,
-                    r.Input3ControlType, r.Output, r.LogicType, r.OnDelay, r.OffDelay);
+    return std::tie(r.name, r.Input1, r.Input1DebounceTime, r.Input1Polarity, r.Input1ControlType,
+                    r.Input2, r.Input2DebounceTime, r.Input2Polarity, r.Input2ControlType, r.Input3,
+                    r.Input3DebounceTime, r.Input3Polarity, r.Input3ControlType, r.Output,
+                    r.LogicType, r.OnDelay, r.OffDelay);
 }
 
 auto fields(const VoltageInputRecord &r)
@@ -116,9 +116,9 @@ auto fields(const DndMurRecord &r)
 
 auto fields(const MasterOffRecord &r)
 {
-    return std::tie(r.name, r.Input, r.DebounceTime, r.LedOutput, r.controlOutC1,
-                    r.controlOutC2, r.controlOutC3, r.controlOutC4, r.controlOutC5,
-                    r.controlOutC6, r.controlOutC7, r.controlOutC8);
+    return std::tie(r.name, r.Input, r.DebounceTime, r.LedOutput, r.controlOutC1, r.controlOutC2,
+                    r.controlOutC3, r.controlOutC4, r.controlOutC5, r.controlOutC6, r.controlOutC7,
+                    r.controlOutC8);
 }
 
 auto fields(const WelcomeRecord &r)
@@ -129,13 +129,43 @@ auto fields(const WelcomeRecord &r)
 
 } // namespace
 
-bool operator==(const LightingRecord &a, const LightingRecord &b) { return fields(a) == fields(b); }
-bool operator==(const ShutterRecord &a, const ShutterRecord &b) { return fields(a) == fields(b); }
-bool operator==(const DigitalIORecord &a, const DigitalIORecord &b) { return fields(a) == fields(b); }
-bool operator==(const LogicRecord &a, const LogicRecord &b) { return fields(a) == fields(b); }
-bool operator==(const VoltageInputRecord &a, const VoltageInputRecord &b) { return fields(a) == fields(b); }
-bool operator==(const EnergySavingRecord &a, const EnergySavingRecord &b) { return fields(a) == fields(b); }
-bool operator==(const AirConRecord &a, const AirConRecord &b) { return fields(a) == fields(b); }
-bool operator==(const DndMurRecord &a, const DndMurRecord &b) { return fields(a) == fields(b); }
-bool operator==(const MasterOffRecord &a, const MasterOffRecord &b) { return fields(a) == fields(b); }
-bool operator==(const WelcomeRecord &a, const WelcomeRecord &b) { return fields(a) == fields(b); }
+bool operator==(const LightingRecord &a, const LightingRecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const ShutterRecord &a, const ShutterRecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const DigitalIORecord &a, const DigitalIORecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const LogicRecord &a, const LogicRecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const VoltageInputRecord &a, const VoltageInputRecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const EnergySavingRecord &a, const EnergySavingRecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const AirConRecord &a, const AirConRecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const DndMurRecord &a, const DndMurRecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const MasterOffRecord &a, const MasterOffRecord &b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const WelcomeRecord &a, const WelcomeRecord &b)
+{
+    return fields(a) == fields(b);
+}

@@ -4,7 +4,8 @@
 
 #include <initializer_list>
 
-namespace {
+namespace
+{
 
 void releaseInputs(std::initializer_list<QString> names)
 {
@@ -147,15 +148,42 @@ void releaseClaims(const MasterOffRecord &record)
     releaseOutputs({record.LedOutput});
 }
 
-bool releaseLightingRecords() { return releaseAll(lightingStore()); }
-bool releaseShutterRecords() { return releaseAll(shutterStore()); }
-bool releaseDigitalIORecords() { return releaseAll(digitalIOStore()); }
-bool releaseLogicRecords() { return releaseAll(logicStore()); }
-bool releaseVoltageInputRecords() { return releaseAll(voltageInputStore()); }
-bool releaseEnergySavingRecords() { return releaseAll(energySavingStore()); }
-bool releaseAirConRecords() { return releaseAll(airConStore()); }
-bool releaseDndMurRecords() { return releaseAll(dndMurStore()); }
-bool releaseMasterOffRecords() { return releaseAll(masterOffStore()); }
+bool releaseLightingRecords()
+{
+    return releaseAll(lightingStore());
+}
+bool releaseShutterRecords()
+{
+    return releaseAll(shutterStore());
+}
+bool releaseDigitalIORecords()
+{
+    return releaseAll(digitalIOStore());
+}
+bool releaseLogicRecords()
+{
+    return releaseAll(logicStore());
+}
+bool releaseVoltageInputRecords()
+{
+    return releaseAll(voltageInputStore());
+}
+bool releaseEnergySavingRecords()
+{
+    return releaseAll(energySavingStore());
+}
+bool releaseAirConRecords()
+{
+    return releaseAll(airConStore());
+}
+bool releaseDndMurRecords()
+{
+    return releaseAll(dndMurStore());
+}
+bool releaseMasterOffRecords()
+{
+    return releaseAll(masterOffStore());
+}
 
 void clearWelcomeRecords()
 {

@@ -21,7 +21,8 @@ private slots:
     void releaseKeepsLockFlags();
 };
 
-namespace {
+namespace
+{
 
 void resetCounters()
 {
@@ -64,11 +65,10 @@ void ModelTest::cataloguesAreBuiltOnceWithTheirFixedRows()
     InputCatalogue &inputs = InputCatalogue::instance();
     QCOMPARE(&InputCatalogue::instance(), &inputs);
     QCOMPARE(inputs.rows().size(), 21);
-    const QStringList inputNames = {"IN1",  "IN2",       "IN3",        "IN4",        "IN5",
-                                    "IN6",  "IN7",       "IN8",        "IN9",        "IN10",
-                                    "IN11", "IN12",      "IN13",       "SENSOR IN",  "AIR C. IN1",
-                                    "AIR C. IN2", "DND IN", "MUR IN",  "CH1",        "CH2",
-                                    "IN21"};
+    const QStringList inputNames = {
+        "IN1",        "IN2",        "IN3",    "IN4",    "IN5",  "IN6",  "IN7",
+        "IN8",        "IN9",        "IN10",   "IN11",   "IN12", "IN13", "SENSOR IN",
+        "AIR C. IN1", "AIR C. IN2", "DND IN", "MUR IN", "CH1",  "CH2",  "IN21"};
     for (int i = 0; i < inputs.rows().size(); ++i) {
         QCOMPARE(int(inputs.rows().at(i).id), i + 1);
         QCOMPARE(inputs.rows().at(i).name, inputNames.at(i));
@@ -230,8 +230,8 @@ void ModelTest::releaseRecordsGivesBackEveryClaim()
 
 void ModelTest::releaseKeepsLockFlags()
 {
-    ShutterRecord shutter{QStringLiteral("Blind"), "IN1", "50 ms", "C5", "IN2", "50 ms",
-                          "C6", 50, 2000};
+    ShutterRecord shutter{
+        QStringLiteral("Blind"), "IN1", "50 ms", "C5", "IN2", "50 ms", "C6", 50, 2000};
     shutterStore().add(shutter);
     for (const char *name : {"C5", "C6"}) {
         OutputEntry *entry = OutputCatalogue::instance().find(QString::fromLatin1(name));

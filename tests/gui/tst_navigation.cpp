@@ -14,17 +14,17 @@
 #include <QToolBox>
 #include <QToolButton>
 #include <QtTest>
-
 #include <memory>
 
 using WindowTest::child;
 
-namespace {
+namespace
+{
 
-const char *const pageButtonNames[] = {
-    "HomeButton",   "WelcomeButton", "MasterOffButton", "CardHolderButton",
-    "DndMurButton", "AirConButton",  "AcInputButton",   "lightingButton",
-    "shutterButton", "DigitalioButton", "LogicButton",  "SettingsButton"};
+const char *const pageButtonNames[] = {"HomeButton",       "WelcomeButton",  "MasterOffButton",
+                                       "CardHolderButton", "DndMurButton",   "AirConButton",
+                                       "AcInputButton",    "lightingButton", "shutterButton",
+                                       "DigitalioButton",  "LogicButton",    "SettingsButton"};
 
 } // namespace
 
@@ -33,7 +33,6 @@ class NavigationTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -64,18 +63,9 @@ QStringList NavigationTest::checkedPageButtons() const
     return checked;
 }
 
-void NavigationTest::initTestCase()
-{
-    DialogSeam::startScripting();
-}
-
 void NavigationTest::init()
 {
-    WindowTest::resetProject();
-    DialogSeam::reset();
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window = WindowTest::openWindow();
 }
 
 void NavigationTest::cleanup()
@@ -102,9 +92,9 @@ void NavigationTest::constructorCompletesTheForm()
     QCOMPARE(window->size(), QSize(1420, 676));
     QCOMPARE(window->minimumSize(), window->maximumSize());
 
-    const QStringList titles = {"Welcome [0]",       "Master Off [0]",  "Energy Saving [0]",
-                                "DND/MUR [0]",       "Air Conditioner [0]", "Voltage Input [0]",
-                                "Lighting [0]",      "Shutter/Blind [0]", "Digital I/O [0]",
+    const QStringList titles = {"Welcome [0]",  "Master Off [0]",      "Energy Saving [0]",
+                                "DND/MUR [0]",  "Air Conditioner [0]", "Voltage Input [0]",
+                                "Lighting [0]", "Shutter/Blind [0]",   "Digital I/O [0]",
                                 "Logic [0]"};
     QCOMPARE(toolBox()->count(), titles.size());
     for (int i = 0; i < titles.size(); ++i)
@@ -143,7 +133,8 @@ void NavigationTest::homeRebuildsTheReportEveryTime()
     report->clear();
     WindowTest::clickChild(window.get(), "HomeButton");
     QCOMPARE(stack()->currentIndex(), 0);
-    QVERIFY(report->toPlainText().contains(QLatin1String("ZAREN800 Room Controller Configuration")));
+    QVERIFY(
+        report->toPlainText().contains(QLatin1String("ZAREN800 Room Controller Configuration")));
 
     // Leaving and coming back rebuilds it as well.
     report->clear();
@@ -211,8 +202,7 @@ void NavigationTest::listItemOpensItsPageAndShowsTheFunction()
     QCOMPARE(checkedPageButtons(), QStringList{"lightingButton"});
     QCOMPARE(toolBox()->currentIndex(), 6);
     QCOMPARE(child<QLineEdit>(window.get(), "lineEditLightingName")->text(), record.name);
-    QCOMPARE(child<QComboBox>(window.get(), "comboBox_LightingInput")->currentText(),
-             record.Input);
+    QCOMPARE(child<QComboBox>(window.get(), "comboBox_LightingInput")->currentText(), record.Input);
     QCOMPARE(child<QComboBox>(window.get(), "comboBox_LightingDebounceTime")->currentText(),
              record.DebounceTime);
     QVERIFY(child<QCheckBox>(window.get(), "checkBox_LightingOutputC2")->isChecked());

@@ -12,7 +12,8 @@
 
 using WindowTest::child;
 
-namespace {
+namespace
+{
 
 QAction *restartActionOf(MainWindow &window)
 {
@@ -63,11 +64,11 @@ void RestartTest::restartBuildsAFreshWindowThenExitReturnsZero()
     };
     const auto checkAndExit = [&freshAfterRestart](MainWindow &window) {
         const QToolBox *toolBox = child<QToolBox>(&window, "toolBox");
-        freshAfterRestart =
-            child<QStackedWidget>(&window, "stackedWidget")->currentIndex() == 0 &&
-            child<QListWidget>(&window, "listWidget_Welcome")->count() == 0 &&
-            toolBox->itemText(0) == QLatin1String("Welcome [0]") &&
-            toolBox->itemText(6) == QLatin1String("Lighting [0]") && welcomeStore().isEmpty();
+        freshAfterRestart = child<QStackedWidget>(&window, "stackedWidget")->currentIndex() == 0 &&
+                            child<QListWidget>(&window, "listWidget_Welcome")->count() == 0 &&
+                            toolBox->itemText(0) == QLatin1String("Welcome [0]") &&
+                            toolBox->itemText(6) == QLatin1String("Lighting [0]") &&
+                            welcomeStore().isEmpty();
         child<QAction>(&window, "actionExit")->trigger();
     };
     int passes = 0;

@@ -1,5 +1,7 @@
 #include "support/windowtest.h"
 
+#include "app/dialogseam.h"
+#include "mainwindow.h"
 #include "model/catalogue.h"
 #include "model/stores.h"
 
@@ -19,6 +21,18 @@ void WindowTest::resetProject()
         entry.masterOffLocked = 0;
         entry.welcomeLocked = 0;
     }
+}
+
+std::unique_ptr<MainWindow> WindowTest::openWindow()
+{
+    resetProject();
+    DialogSeam::startScripting();
+    DialogSeam::reset();
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qFatal("window not exposed");
+    return window;
 }
 
 void WindowTest::click(QAbstractButton *button)

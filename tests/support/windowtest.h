@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class MainWindow;
 class QAbstractButton;
@@ -11,7 +12,8 @@ class QListWidget;
 class QWidget;
 
 // Helpers for tests that drive the real window by object names.
-namespace WindowTest {
+namespace WindowTest
+{
 
 // The named child, or a test failure (qFatal) when it is missing or of another class.
 template <typename T> T *child(const QObject *root, const char *name)
@@ -25,6 +27,9 @@ template <typename T> T *child(const QObject *root, const char *name)
 // Empties every store and returns every catalogue counter to zero, so that
 // each test starts from a blank project (stores and catalogues are process-wide).
 void resetProject();
+
+// A blank project in a fresh, shown window, with every dialog scripted.
+std::unique_ptr<MainWindow> openWindow();
 
 // User actions, as a mouse would do them.
 void click(QAbstractButton *button);
