@@ -4,9 +4,11 @@
 #include "report/configurationreport.h"
 #include "ui_mainwindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -25,13 +27,35 @@ QFont reportFont()
     return font;
 }
 
-// Printer and PDF share this rendering; the document paginates itself.
+// The document's own print routine keeps a 2 cm border, which leaves less
+// than 210 columns of room on A4 landscape for the usual 0.6 em monospaced
+// substitutes of "Consolas". So the document is laid out on the device itself,
+// paginated to the page less this border, and drawn page by page.
+constexpr qreal pageBorderMm = 8.0;
+
 void printReport(const QString &report, QPagedPaintDevice *device)
 {
     QTextDocument document;
     document.setPlainText(report);
     document.setDefaultFont(reportFont());
-    document.print(device);
+    document.setDocumentMargin(0);
+    document.documentLayout()->setPaintDevice(device);
+    const qreal border = device->logicalDpiX() * pageBorderMm / 25.4;
+    const QRectF body(border, border, device->width() - 2 * border, device->height() - 2 * border);
+    document.setPageSize(body.size());
+
+    QPainter painter(device);
+    for (int page = 0; page < document.pageCount(); ++page) {
+        if (page > 0)
+            device->newPage();
+        const qreal pageTop = page * body.height();
+        painter.save();
+        painter.translate(body.left(), body.top() - pageTop);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, pageTop, body.width(), body.height());
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
 }
 
 } // namespace
