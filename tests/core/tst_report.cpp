@@ -159,7 +159,6 @@ private slots:
     void welcomeAlonePrecededByEmptyLine();
     void sectionsKeepTheirOrderAndSpacing();
     void shutterWritesUnitsAfterNumbers();
-    void digitalIOAndVoltageInputRows();
     void logicThirdInputUnused();
     void energySavingDisabledParts();
     void airConDisabledSensors();
@@ -283,49 +282,6 @@ void ReportTest::shutterWritesUnitsAfterNumbers()
              {"C2", 14},
              {"5 sec", 20},
              {"300 ms", 9}}) +
-        rule;
-    compareReport(project.report(), expected);
-}
-
-void ReportTest::digitalIOAndVoltageInputRows()
-{
-    Project project;
-    DigitalIORecord dio;
-    dio.name = "DigitalIO-1";
-    dio.Input = "IN5";
-    dio.DebounceTime = "150 ms";
-    dio.Output = "C6";
-    dio.ContactType = "NC";
-    dio.OnDelay = 12;
-    dio.OffDelay = 0;
-    project.digitalIO.add(dio);
-    VoltageInputRecord voltage;
-    voltage.name = "VoltageInput-1";
-    voltage.Input = "V1";
-    voltage.DebounceTime = "2000 ms";
-    voltage.Output = "C7";
-    voltage.OnDelay = -3; // whatever the record holds is written as is
-    voltage.OffDelay = 45;
-    project.voltageInput.add(voltage);
-
-    const QString expected =
-        heading + "\n" + title("DIGITALIO", 100, 101) + "Name" + blanks(16) +
-        "Input | Debounce Time | Output | Contact Type | On Delay   | Off Delay\n" +
-        row({{"DigitalIO-1", 20},
-             {"IN5", 8},
-             {"150 ms", 16},
-             {"C6", 9},
-             {"NC", 15},
-             {"12 sec", 13},
-             {"0 sec", 9}}) +
-        rule + "\n" + title("VOLTAGE INPUT", 98, 99) + "Name" + blanks(16) +
-        "Input | Debounce Time | Output | On Delay  | Off Delay\n" +
-        row({{"VoltageInput-1", 20},
-             {"V1", 8},
-             {"2000 ms", 16},
-             {"C7", 9},
-             {"-3 sec", 12},
-             {"45 sec", 9}}) +
         rule;
     compareReport(project.report(), expected);
 }
