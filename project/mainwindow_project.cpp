@@ -73,29 +73,28 @@ struct TypeView {
 
 QVector<TypeView> typeViews(Ui::MainWindow *ui)
 {
-#define TITLE(text) QT_TRANSLATE_NOOP("MainWindow", text)
     return {
-        {ui->listWidget_Welcome, 0, TITLE("Welcome [0]"), TITLE("Welcome ["),
-         &ImportedNames::welcome},
-        {ui->listWidget_MasterOff, 1, TITLE("Master Off [0]"), TITLE("Master Off ["),
-         &ImportedNames::masterOff},
-        {ui->listWidgetLighting, 6, TITLE("Lighting [0]"), TITLE("Lighting ["),
-         &ImportedNames::lighting},
-        {ui->listWidget_Logic, 9, TITLE("Logic [0]"), TITLE("Logic ["), &ImportedNames::logic},
-        {ui->listWidget_Shutter, 7, TITLE("Shutter/Blind [0]"), TITLE("Shutter ["),
-         &ImportedNames::shutter},
-        {ui->listWidget_Acinput, 5, TITLE("Voltage Input [0]"), TITLE("Voltage Input ["),
-         &ImportedNames::voltageInput},
-        {ui->listWidget_AirCon, 4, TITLE("Air Conditioner [0]"), TITLE("AirCon ["),
-         &ImportedNames::airCon},
-        {ui->listWidget_CardHolder, 2, TITLE("Energy Saving [0]"), TITLE("Energy Saving ["),
-         &ImportedNames::energySaving},
-        {ui->listWidget_Dgitialio, 8, TITLE("Digital I/O [0]"), TITLE("DigitalIO ["),
-         &ImportedNames::digitalIO},
-        {ui->listWidget_DndMur, 3, TITLE("DND/MUR [0]"), TITLE("DND/MUR ["),
-         &ImportedNames::dndMur},
+        {ui->listWidget_Welcome, 0, QT_TRANSLATE_NOOP("MainWindow", "Welcome [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "Welcome ["), &ImportedNames::welcome},
+        {ui->listWidget_MasterOff, 1, QT_TRANSLATE_NOOP("MainWindow", "Master Off [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "Master Off ["), &ImportedNames::masterOff},
+        {ui->listWidgetLighting, 6, QT_TRANSLATE_NOOP("MainWindow", "Lighting [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "Lighting ["), &ImportedNames::lighting},
+        {ui->listWidget_Logic, 9, QT_TRANSLATE_NOOP("MainWindow", "Logic [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "Logic ["), &ImportedNames::logic},
+        {ui->listWidget_Shutter, 7, QT_TRANSLATE_NOOP("MainWindow", "Shutter/Blind [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "Shutter ["), &ImportedNames::shutter},
+        {ui->listWidget_Acinput, 5, QT_TRANSLATE_NOOP("MainWindow", "Voltage Input [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "Voltage Input ["), &ImportedNames::voltageInput},
+        {ui->listWidget_AirCon, 4, QT_TRANSLATE_NOOP("MainWindow", "Air Conditioner [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "AirCon ["), &ImportedNames::airCon},
+        {ui->listWidget_CardHolder, 2, QT_TRANSLATE_NOOP("MainWindow", "Energy Saving [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "Energy Saving ["), &ImportedNames::energySaving},
+        {ui->listWidget_Dgitialio, 8, QT_TRANSLATE_NOOP("MainWindow", "Digital I/O [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "DigitalIO ["), &ImportedNames::digitalIO},
+        {ui->listWidget_DndMur, 3, QT_TRANSLATE_NOOP("MainWindow", "DND/MUR [0]"),
+         QT_TRANSLATE_NOOP("MainWindow", "DND/MUR ["), &ImportedNames::dndMur},
     };
-#undef TITLE
 }
 
 void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views)

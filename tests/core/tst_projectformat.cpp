@@ -5,10 +5,8 @@
 #include "project/projectdocument.h"
 #include "tests/support/sampleproject.h"
 
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMap>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,6 +31,35 @@ const char workedExample[] =
     R"("ControlOut-C6": "DISABLE","ControlOut-C7": "DISABLE","ControlOut-C8": "DISABLE",)"
     R"("name": "Welcome-1"}]})";
 
+QByteArray document(const QByteArray &members)
+{
+    return R"({"PlatformType": "MV211", "Version": "v2.0.2", )" + members + "}";
+}
+
+QJsonObject parse(const QByteArray &json)
+{
+    return QJsonDocument::fromJson(json).object();
+}
+
+// Every claimed catalogue row, e.g. "IN3 1", "C4 1 locked", "C1 1 pulse".
+QStringList claims()
+{
+    QStringList found;
+    for (const InputEntry &e : InputCatalogue::instance().rows()) {
+        if (e.useCount)
+            found << QString("%1 %2").arg(e.name).arg(e.useCount);
+    }
+    for (const OutputEntry &e : OutputCatalogue::instance().rows()) {
+        if (e.useCount)
+            found << QString("%1 %2%3%4")
+                         .arg(e.name)
+                         .arg(e.useCount)
+                         .arg(e.pulseUseCount ? " pulse" : "")
+                         .arg(e.masterOffLocked && e.welcomeLocked ? " locked" : "");
+    }
+    return found;
+}
+
 void resetCatalogues()
 {
     emptyProject();
@@ -42,69 +69,14 @@ void resetCatalogues()
         entry = OutputEntry{entry.id, entry.name, 0, 0, 0, 0};
 }
 
-// Non-zero counters and flags of the catalogues, e.g. "IN3" -> "1", "C4" -> "1 locked".
-QMap<QString, QString> claims()
-{
-    QMap<QString, QString> found;
-    for (const InputEntry &entry : InputCatalogue::instance().rows()) {
-        if (entry.useCount)
-            found.insert(entry.name, QString::number(entry.useCount));
-    }
-    for (const OutputEntry &entry : OutputCatalogue::instance().rows()) {
-        QString state;
-        if (entry.useCount)
-            state = QString::number(entry.useCount);
-        if (entry.pulseUseCount)
-            state += QStringLiteral(" pulse");
-        if (entry.masterOffLocked && entry.welcomeLocked)
-            state += QStringLiteral(" locked");
-        if (!state.isEmpty())
-            found.insert(entry.name, state);
-    }
-    return found;
-}
-
-QJsonObject parse(const QByteArray &json)
-{
-    return QJsonDocument::fromJson(json).object();
-}
-
-QByteArray acceptedDocument(const QByteArray &members)
-{
-    return R"({"PlatformType": "MV211", "Version": "v2.0.2")" +
-           (members.isEmpty() ? QByteArray() : ", " + members) + "}";
-}
-
-int importedCount(const ImportedNames &names)
-{
-    return names.shutter.size() + names.logic.size() + names.lighting.size() +
-           names.digitalIO.size() + names.dndMur.size() + names.energySaving.size() +
-           names.airCon.size() + names.voltageInput.size() + names.masterOff.size() +
-           names.welcome.size();
-}
-
-QByteArray randomBytes(QRandomGenerator &generator, int size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = char(generator.bounded(256));
-    return bytes;
-}
-
-// Runs a full import of whatever the bytes hold and checks that giving the
-// project back leaves no claim behind.
+// Imports whatever the bytes hold; giving the project back must leave no claim.
 void importAndEmpty(const QByteArray &bytes)
 {
     const ProjectFileContent content = checkProjectBytes(bytes, version);
     if (content.check == ProjectCheck::Accepted)
         rebuildProject(content.document);
     emptyProject();
-    for (const InputEntry &entry : InputCatalogue::instance().rows())
-        QCOMPARE(entry.useCount, 0u);
-    for (const OutputEntry &entry : OutputCatalogue::instance().rows()) {
-        QCOMPARE(entry.useCount, 0u);
-        QCOMPARE(entry.pulseUseCount, 0u);
-    }
+    QCOMPARE(claims(), QStringList());
 }
 
 } // namespace
@@ -118,50 +90,33 @@ private slots:
     void cleanup() { Clock::release(); }
 
     void workedExampleIsByteExact();
-    void spaceRunsLoseTheirPairs_data();
     void spaceRunsLoseTheirPairs();
     void elementsHaveTheControllersKeys();
-    void lightingOutputsConvertBothWays();
-    void numbersReadSafely_data();
     void numbersReadSafely();
-    void wholeProjectSurvivesTextAndCipher();
-
     void fileChecks_data();
     void fileChecks();
     void oversizedAndEndlessFilesAreRefused();
-    void unopenableFileGivesTheReason();
-
     void skipRules_data();
     void skipRules();
     void claimsMatchTheEditors();
     void repeatedNamesAreSkippedBeforeClaiming();
     void countLimitsAreNotEnforced();
-    void wrongTypesAnywhereNeverBreakTheClaims();
-    void randomAndDamagedFilesNeverBreakTheImport();
+    void wrongTypesAnywhereKeepClaimsInStep();
+    void randomAndDamagedFilesKeepClaimsInStep();
     void hugeInputsStayFast();
 };
 
 void ProjectFormatTest::workedExampleIsByteExact()
 {
-    LightingRecord entrance;
-    entrance.name = QStringLiteral("Entrance");
-    entrance.Input = QStringLiteral("IN3");
-    entrance.DebounceTime = QStringLiteral("50 ms");
-    entrance.ControlType = QStringLiteral("ON/OFF");
-    entrance.outputC1 = QStringLiteral("C1");
-    lightingStore().add(entrance);
-    WelcomeRecord welcome;
-    welcome.name = QStringLiteral("Welcome-1");
-    for (int n = 1; n <= 8; ++n)
-        welcome.controlOut(n) = n == 1 ? QStringLiteral("ENABLE") : QStringLiteral("DISABLE");
-    welcomeStore().add(welcome);
+    lightingStore().add(
+        {"Entrance", "IN3", "50 ms", "ON/OFF", "", "C1", "", "", "", "", "", "", ""});
+    welcomeStore().add({"Welcome-1", "ENABLE", "DISABLE", "DISABLE", "DISABLE", "DISABLE",
+                        "DISABLE", "DISABLE", "DISABLE"});
     Clock::fix(QDateTime(QDate(2026, 12, 8), QTime(10, 15, 0)));
 
-    const QByteArray text =
-        projectText(buildProjectDocument(QStringLiteral("MV211"), version, Clock::now()));
+    const QByteArray text = projectText(buildProjectDocument("MV211", version, Clock::now()));
     QCOMPARE(text, QByteArray(workedExample));
     QCOMPARE(text.size(), 802);
-
     QByteArray file = text;
     QVERIFY(encryptProjectData(file));
     QCOMPARE(file.size(), 816);
@@ -169,187 +124,102 @@ void ProjectFormatTest::workedExampleIsByteExact()
     QCOMPARE(file, text + QByteArray(14, ' '));
 }
 
-void ProjectFormatTest::spaceRunsLoseTheirPairs_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("one") << "A B" << QByteArray(R"({"name": "A B"})");
-    QTest::newRow("two") << "A  B" << QByteArray(R"({"name": "AB"})");
-    QTest::newRow("three") << "A   B" << QByteArray(R"({"name": "A B"})");
-    QTest::newRow("five") << "A     B" << QByteArray(R"({"name": "A B"})");
-    QTest::newRow("non-ASCII") << QString::fromUtf8("Küche  灯")
-                               << QByteArray(R"({"name": "Küche灯"})");
-}
-
 void ProjectFormatTest::spaceRunsLoseTheirPairs()
 {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, text);
-    QCOMPARE(projectText(QJsonObject{{QStringLiteral("name"), name}}), text);
+    const auto text = [](const char *name) {
+        return projectText(QJsonObject{{"name", QString::fromUtf8(name)}});
+    };
+    QCOMPARE(text("A  B"), QByteArray(R"({"name": "AB"})"));
+    QCOMPARE(text("A   B"), QByteArray(R"({"name": "A B"})"));
+    QCOMPARE(text("Küche     灯"), QByteArray(R"({"name": "Küche 灯"})"));
 }
 
+// The controller reads these keys; numbers are marked '#'.
 void ProjectFormatTest::elementsHaveTheControllersKeys()
 {
-    const auto keysOf = [](const QJsonObject &element) {
-        QStringList numbers;
-        for (auto it = element.begin(); it != element.end(); ++it) {
-            if (it.value().isDouble())
-                numbers << it.key();
-            else if (!it.value().isString())
-                return QStringList{QStringLiteral("unexpected type at ") + it.key()};
-        }
-        return QStringList{element.keys().join(','), numbers.join(',')};
-    };
-    const QString outs = QStringLiteral("ControlOut-C1,ControlOut-C2,ControlOut-C3,ControlOut-C4,"
-                                        "ControlOut-C5,ControlOut-C6,ControlOut-C7,ControlOut-C8,");
-    using namespace SampleProject;
-
-    QCOMPARE(keysOf(toJson(balconyAirCon())),
-             (QStringList{"BalconySensorDebounceTime,BalconySensorEnableDisable,ContactType,Input,"
-                          "MotionSensorContactType,MotionSensorDebounceTime,"
-                          "MotionSensorEnableDisable,MotionSensorInput,OffDelay,OnDelay,Output,"
-                          "OutputContactType,OutputControlType,PulseDelay,name",
-                          "OffDelay,OnDelay,PulseDelay"}));
-    QCOMPARE(keysOf(toJson(dndMur())),
-             (QStringList{"BellOutput,ContactType,ControlType,DndDebounceTime,DndInput,DndOutput,"
-                          "MurDebounceTime,MurInput,MurOutput,OccupancyOutput,OffDelay,OnDelay,"
-                          "name",
-                          "OffDelay,OnDelay"}));
-    QCOMPARE(keysOf(toJson(digitalIO())),
-             (QStringList{"ContactType,DebounceTime,Input,OffDelay,OnDelay,Output,name",
-                          "OffDelay,OnDelay"}));
-    QCOMPARE(keysOf(toJson(presenceOnlyEnergySaving())),
-             (QStringList{"CardHolderDebounceTime,ContactType,ControlType,DoorSensorDebounceTime,"
-                          "DoorSensorInput,EnableDisable,Input,MotionSensorContactType,"
-                          "MotionSensorDebounceTime,MotionSensorInput,MotionSensorPulseDuration,"
-                          "OffDelay,OnDelay,PresenceEnableDisable,name",
-                          "MotionSensorPulseDuration,OffDelay,OnDelay"}));
-    QCOMPARE(keysOf(toJson(pulseLighting())),
-             (QStringList{outs + "ControlType,DebounceTime,Input,OutputControlPriority,name", ""}));
-    QCOMPARE(keysOf(toJson(logic())),
-             (QStringList{"Input1,Input1ControlType,Input1DebounceTime,Input1Polarity,Input2,"
-                          "Input2ControlType,Input2DebounceTime,Input2Polarity,Input3,"
-                          "Input3ControlType,Input3DebounceTime,Input3Polarity,LogicType,OffDelay,"
-                          "OnDelay,Output,name",
-                          "OffDelay,OnDelay"}));
-    QCOMPARE(keysOf(toJson(masterOff("M", "IN1", "", {}))),
-             (QStringList{outs + "DebounceTime,Input,LedOutput,name", ""}));
-    QCOMPARE(keysOf(toJson(shutter())),
-             (QStringList{"DownDebounceTime,DownInput,DownOutput,MoveDuration,StepTime,"
-                          "UpDebounceTime,UpInput,UpOutput,name",
-                          "MoveDuration,StepTime"}));
-    QCOMPARE(keysOf(toJson(voltageInput())),
-             (QStringList{"DebounceTime,Input,OffDelay,OnDelay,Output,name", "OffDelay,OnDelay"}));
-    QCOMPARE(keysOf(toJson(welcome())), (QStringList{outs + "name", ""}));
-}
-
-void ProjectFormatTest::lightingOutputsConvertBothWays()
-{
-    LightingRecord record = SampleProject::pulseLighting();
-    record.outputC5 = QStringLiteral("c5"); // only the exact name counts
-    const QJsonObject element = toJson(record);
-    QCOMPARE(element.value("ControlOut-C1").toString(), QStringLiteral("ENABLE"));
-    QCOMPARE(element.value("ControlOut-C2").toString(), QStringLiteral("DISABLE"));
-    QCOMPARE(element.value("ControlOut-C5").toString(), QStringLiteral("DISABLE"));
-
-    QJsonObject read = element;
-    read.insert("ControlOut-C2", "enable");
-    read.insert("ControlOut-C4", "ENABLE");
-    LightingRecord back;
-    fromJson(read, back);
-    QCOMPARE(
-        (QStringList{back.outputC1, back.outputC2, back.outputC3, back.outputC4, back.outputC5}),
-        (QStringList{"C1", "", "C3", "C4", ""}));
-
-    // Master Off and Welcome keep whatever text the file holds.
-    WelcomeRecord welcome;
-    fromJson(QJsonObject{{"name", "W"}, {"ControlOut-C1", "maybe"}}, welcome);
-    QCOMPARE(welcome.controlOutC1, QStringLiteral("maybe"));
-}
-
-void ProjectFormatTest::numbersReadSafely_data()
-{
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("integer") << QByteArray("600") << 600;
-    QTest::newRow("negative") << QByteArray("-7") << -7;
-    QTest::newRow("largest") << QByteArray("2147483647") << 2147483647;
-    QTest::newRow("smallest") << QByteArray("-2147483648") << int(-2147483648LL);
-    QTest::newRow("one above") << QByteArray("2147483648") << 0;
-    QTest::newRow("one below") << QByteArray("-2147483649") << 0;
-    QTest::newRow("huge") << QByteArray("1e300") << 0;
-    QTest::newRow("huge integer") << QByteArray("123456789012345678901234567890") << 0;
-    QTest::newRow("fraction") << QByteArray("12.9") << 12;
-    QTest::newRow("text") << QByteArray("\"12\"") << 0;
-    QTest::newRow("null") << QByteArray("null") << 0;
-    QTest::newRow("bool") << QByteArray("true") << 0;
-    QTest::newRow("array") << QByteArray("[5]") << 0;
+    const QString outs = "ControlOut-C1,ControlOut-C2,ControlOut-C3,ControlOut-C4,ControlOut-C5,"
+                         "ControlOut-C6,ControlOut-C7,ControlOut-C8,";
+    const QStringList expected{
+        "AirConditioner: BalconySensorDebounceTime,BalconySensorEnableDisable,ContactType,Input,"
+        "MotionSensorContactType,MotionSensorDebounceTime,MotionSensorEnableDisable,"
+        "MotionSensorInput,OffDelay#,OnDelay#,Output,OutputContactType,OutputControlType,"
+        "PulseDelay#,name",
+        "DNDMUR: BellOutput,ContactType,ControlType,DndDebounceTime,DndInput,DndOutput,"
+        "MurDebounceTime,MurInput,MurOutput,OccupancyOutput,OffDelay#,OnDelay#,name",
+        "DigitalIO: ContactType,DebounceTime,Input,OffDelay#,OnDelay#,Output,name",
+        "EnergySaving: CardHolderDebounceTime,ContactType,ControlType,DoorSensorDebounceTime,"
+        "DoorSensorInput,EnableDisable,Input,MotionSensorContactType,MotionSensorDebounceTime,"
+        "MotionSensorInput,MotionSensorPulseDuration#,OffDelay#,OnDelay#,PresenceEnableDisable,"
+        "name",
+        "Lighting: " + outs + "ControlType,DebounceTime,Input,OutputControlPriority,name",
+        "Logic: Input1,Input1ControlType,Input1DebounceTime,Input1Polarity,Input2,"
+        "Input2ControlType,Input2DebounceTime,Input2Polarity,Input3,Input3ControlType,"
+        "Input3DebounceTime,Input3Polarity,LogicType,OffDelay#,OnDelay#,Output,name",
+        "MasterOff: " + outs + "DebounceTime,Input,LedOutput,name",
+        "Shutter: DownDebounceTime,DownInput,DownOutput,MoveDuration#,StepTime#,UpDebounceTime,"
+        "UpInput,UpOutput,name",
+        "VoltageInput: DebounceTime,Input,OffDelay#,OnDelay#,Output,name",
+        "Welcome: " + outs + "name"};
+    SampleProject::fill();
+    const QJsonObject project = buildProjectDocument("MV211", version, Clock::now());
+    QStringList found;
+    for (auto member = project.begin(); member != project.end(); ++member) {
+        const QJsonObject element = member.value().toArray().first().toObject();
+        QStringList keys;
+        for (auto it = element.begin(); it != element.end(); ++it)
+            keys << it.key() + (it.value().isDouble() ? "#" : it.value().isString() ? "" : "?");
+        if (!keys.isEmpty())
+            found << member.key() + ": " + keys.join(',');
+    }
+    QCOMPARE(found, expected);
 }
 
 void ProjectFormatTest::numbersReadSafely()
 {
-    QFETCH(QByteArray, value);
-    QFETCH(int, expected);
-    ShutterRecord record;
-    fromJson(parse(R"({"MoveDuration": )" + value + "}"), record);
-    QCOMPARE(record.MoveDuration, expected);
-    QCOMPARE(record.StepTime, 0); // missing
-}
-
-void ProjectFormatTest::wholeProjectSurvivesTextAndCipher()
-{
-    SampleProject::fill();
-    const SampleProject::Snapshot before;
-    QByteArray file = projectText(buildProjectDocument("MV210", version, Clock::now()));
-    encryptProjectData(file);
-
-    const ProjectFileContent content = checkProjectBytes(file, version);
-    QCOMPARE(content.check, ProjectCheck::Accepted);
-    QCOMPARE(content.platformType, QStringLiteral("MV210"));
-    QCOMPARE(platformFromType(content.platformType), Platform::MV210);
-    emptyProject();
-    const ImportedNames names = rebuildProject(content.document);
-    QVERIFY(SampleProject::Snapshot() == before);
-    QCOMPARE(names.airCon, (QStringList{"AC-1", "AC-2"}));
-    QCOMPARE(names.lighting, (QStringList{"Hall Lights", QString::fromUtf8("Küche Licht")}));
-    QCOMPARE(importedCount(names), 13);
+    const QPair<const char *, int> cases[] = {{"600", 600},
+                                              {"2147483647", 2147483647},
+                                              {"-2147483648", int(-2147483648LL)},
+                                              {"2147483648", 0},
+                                              {"-2147483649", 0},
+                                              {"1e300", 0},
+                                              {"12.9", 12},
+                                              {"\"12\"", 0},
+                                              {"null", 0}};
+    for (const auto &c : cases) {
+        ShutterRecord record;
+        fromJson(parse(QByteArray(R"({"MoveDuration": )") + c.first + "}"), record);
+        QCOMPARE(record.MoveDuration, c.second);
+        QCOMPARE(record.StepTime, 0); // missing
+    }
 }
 
 void ProjectFormatTest::fileChecks_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<ProjectCheck>("check");
-    const QByteArray deep = QByteArray(5000, '[') + QByteArray(5000, ']');
     QByteArray exampleFile(workedExample);
     encryptProjectData(exampleFile);
-
-    QTest::newRow("empty") << QByteArray() << ProjectCheck::NotValid;
-    QTest::newRow("spaces") << QByteArray(32, ' ') << ProjectCheck::NotValid;
-    QTest::newRow("array at top") << QByteArray("[]") << ProjectCheck::NotValid;
-    QTest::newRow("string at top") << QByteArray("\"v2.0.2\"") << ProjectCheck::NotValid;
-    QTest::newRow("truncated") << QByteArray(workedExample).left(401) << ProjectCheck::NotValid;
-    QTest::newRow("deep nesting") << acceptedDocument(R"("Logic": )" + deep)
-                                  << ProjectCheck::NotValid;
-    QTest::newRow("no platform") << QByteArray(R"({"Version": "v2.0.2"})")
-                                 << ProjectCheck::NoPlatformType;
-    QTest::newRow("empty platform") << QByteArray(R"({"PlatformType": "", "Version": "v2.0.2"})")
-                                    << ProjectCheck::NoPlatformType;
-    QTest::newRow("numeric platform") << QByteArray(R"({"PlatformType": 211, "Version": "v2.0.2"})")
-                                      << ProjectCheck::NoPlatformType;
-    QTest::newRow("no version") << QByteArray(R"({"PlatformType": "MV211"})")
-                                << ProjectCheck::WrongVersion;
-    QTest::newRow("version case") << QByteArray(R"({"PlatformType": "MV211", "Version": "V2.0.2"})")
-                                  << ProjectCheck::WrongVersion;
-    QTest::newRow("too many functions")
-        << acceptedDocument(R"("Welcome": [)" + QByteArray("{},").repeated(maxElementsPerType) +
-                            "{}]")
-        << ProjectCheck::NotValid;
-    QTest::newRow("plain, not whole blocks") << QByteArray(workedExample) << ProjectCheck::Accepted;
-    QTest::newRow("plain, padded to whole blocks")
-        << QByteArray(workedExample) + QByteArray(14, ' ') << ProjectCheck::NotValid;
-    QTest::newRow("enciphered") << exampleFile << ProjectCheck::Accepted;
-    QTest::newRow("enciphered, last block cut")
-        << exampleFile.left(exampleFile.size() - 16) << ProjectCheck::NotValid;
+    const auto row = [](const char *tag, const QByteArray &bytes, ProjectCheck check) {
+        QTest::newRow(tag) << bytes << check;
+    };
+    row("empty", "", ProjectCheck::NotValid);
+    row("array at top", "[]", ProjectCheck::NotValid);
+    row("truncated", QByteArray(workedExample).left(401), ProjectCheck::NotValid);
+    row("deep nesting", document(R"("Logic": )" + QByteArray(5000, '[') + QByteArray(5000, ']')),
+        ProjectCheck::NotValid);
+    row("too many functions",
+        document(R"("Welcome": [)" + QByteArray("{},").repeated(maxElementsPerType) + "{}]"),
+        ProjectCheck::NotValid);
+    row("no platform", R"({"Version": "v2.0.2"})", ProjectCheck::NoPlatformType);
+    row("numeric platform", R"({"PlatformType": 211, "Version": "v2.0.2"})",
+        ProjectCheck::NoPlatformType);
+    row("no version", R"({"PlatformType": "MV211"})", ProjectCheck::WrongVersion);
+    row("version case", R"({"PlatformType": "MV211", "Version": "V2.0.2"})",
+        ProjectCheck::WrongVersion);
+    row("plain, not whole blocks", workedExample, ProjectCheck::Accepted);
+    row("plain, padded to whole blocks", workedExample + QByteArray(14, ' '),
+        ProjectCheck::NotValid);
+    row("enciphered", exampleFile, ProjectCheck::Accepted);
 }
 
 void ProjectFormatTest::fileChecks()
@@ -358,100 +228,72 @@ void ProjectFormatTest::fileChecks()
     QFETCH(ProjectCheck, check);
     const ProjectFileContent content = checkProjectBytes(bytes, version);
     QCOMPARE(content.check, check);
-    if (check == ProjectCheck::Accepted)
-        QCOMPARE(content.platformType, QStringLiteral("MV211"));
+    QCOMPARE(content.platformType, check == ProjectCheck::Accepted ? "MV211" : QString());
 }
 
 void ProjectFormatTest::oversizedAndEndlessFilesAreRefused()
 {
     QTemporaryDir dir;
     QFile big(dir.filePath("big.rccfg"));
-    QVERIFY(big.open(QIODevice::WriteOnly));
-    QVERIFY(big.resize(maxProjectFileSize + 1));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(maxProjectFileSize + 1));
     big.close();
     QCOMPARE(readProjectFile(big.fileName(), version).check, ProjectCheck::NotValid);
-
-    if (QFile::exists("/dev/zero")) // a device without a size and without an end
+    if (QFile::exists("/dev/zero")) // no size and no end
         QCOMPARE(readProjectFile("/dev/zero", version).check, ProjectCheck::NotValid);
-}
-
-void ProjectFormatTest::unopenableFileGivesTheReason()
-{
-    QTemporaryDir dir;
-    const ProjectFileContent content = readProjectFile(dir.filePath("missing.rccfg"), version);
-    QCOMPARE(content.check, ProjectCheck::CannotOpen);
-    QVERIFY(!content.errorText.isEmpty());
 }
 
 void ProjectFormatTest::skipRules_data()
 {
     QTest::addColumn<QByteArray>("member");
-    QTest::addColumn<bool>("imported");
-    const auto row = [](const char *tag, const char *member, bool imported) {
-        QTest::newRow(tag) << QByteArray(member) << imported;
+    QTest::addColumn<int>("imported");
+    const auto row = [](const char *tag, const QByteArray &member, int imported) {
+        QTest::newRow(tag) << member << imported;
     };
-    row("lighting, all outputs off",
-        R"("Lighting": [{"name": "L", "Input": "IN3", "ControlOut-C1": "DISABLE"}])", false);
+    const QByteArray dnd = R"("DndInput": "CH1", "MurInput": "CH2", "DndOutput": "DND", )"
+                           R"("MurOutput": "MUR"}])";
+    row("lighting, outputs off",
+        R"("Lighting": [{"name": "L", "Input": "IN3", "ControlOut-C1": "DISABLE"}])", 0);
     row("lighting, output in lower case",
-        R"("Lighting": [{"name": "L", "Input": "IN3", "ControlOut-C1": "enable"}])", false);
-    row("lighting, input in lower case",
-        R"("Lighting": [{"name": "L", "Input": "in3", "ControlOut-C1": "ENABLE"}])", false);
-    row("lighting", R"("Lighting": [{"name": "L", "Input": "IN3", "ControlOut-C8": "ENABLE"}])",
-        true);
+        R"("Lighting": [{"name": "L", "Input": "IN3", "ControlOut-C1": "enable"}])", 0);
+    row("lighting", R"("Lighting": [{"name": "L", "Input": "IN3", "ControlOut-C8": "ENABLE"}])", 1);
     row("logic, unknown third input",
-        R"("Logic": [{"name": "G", "Input1": "IN1", "Input2": "IN2", "Input3": "IN99",)"
-        R"( "Output": "C1"}])",
-        true);
-    row("logic, no second input", R"("Logic": [{"name": "G", "Input1": "IN1", "Output": "C1"}])",
-        false);
+        R"("Logic": [{"name": "G", "Input1": "IN1", "Input2": "IN2", "Input3": "X", "Output": "C1"}])",
+        1);
     row("shutter, unknown down output",
         R"("Shutter": [{"name": "S", "UpInput": "IN1", "DownInput": "IN2", "UpOutput": "C1",)"
         R"( "DownOutput": "C9"}])",
-        false);
-    row("digital I/O, no output", R"("DigitalIO": [{"name": "D", "Input": "IN1"}])", false);
-    row("voltage input", R"("VoltageInput": [{"name": "V", "Input": "CH2", "Output": "C2"}])",
-        true);
-    row("DND/MUR without bell or occupancy",
-        R"("DNDMUR": [{"name": "N", "DndInput": "CH1", "MurInput": "CH2", "DndOutput": "DND",)"
-        R"( "MurOutput": "MUR"}])",
-        true);
-    row("DND/MUR, unknown bell",
-        R"("DNDMUR": [{"name": "N", "DndInput": "CH1", "MurInput": "CH2", "DndOutput": "DND",)"
-        R"( "MurOutput": "MUR", "BellOutput": "C9"}])",
-        false);
+        0);
+    row("DND/MUR", R"("DNDMUR": [{"name": "N", )" + dnd, 1);
+    row("DND/MUR, unknown bell", R"("DNDMUR": [{"name": "N", "BellOutput": "C9", )" + dnd, 0);
     row("DND/MUR, unknown occupancy",
-        R"("DNDMUR": [{"name": "N", "DndInput": "CH1", "MurInput": "CH2", "DndOutput": "DND",)"
-        R"( "MurOutput": "MUR", "OccupancyOutput": "BELL"}])",
-        false);
-    row("energy saving, name only", R"("EnergySaving": [{"name": "E"}])", true);
-    row("energy saving, unknown card holder input",
-        R"("EnergySaving": [{"name": "E", "Input": "IN22"}])", false);
-    row("energy saving, unknown door input",
-        R"("EnergySaving": [{"name": "E", "Input": "IN21", "DoorSensorInput": "DOOR"}])", false);
-    row("air conditioner without balcony", R"("AirConditioner": [{"name": "A", "Output": "C1"}])",
-        true);
-    row("air conditioner, unknown balcony input",
-        R"("AirConditioner": [{"name": "A", "Input": "AIR C.IN1", "Output": "C1"}])", false);
-    row("air conditioner, no output", R"("AirConditioner": [{"name": "A", "Input": "AIR C. IN1"}])",
-        false);
-    row("master off without LED", R"("MasterOff": [{"name": "M", "Input": "IN1"}])", true);
+        R"("DNDMUR": [{"name": "N", "OccupancyOutput": "BELL", )" + dnd, 0);
+    row("energy saving, name only", R"("EnergySaving": [{"name": "E"}])", 1);
+    row("energy saving, unknown card holder", R"("EnergySaving": [{"name": "E", "Input": "X"}])",
+        0);
+    row("energy saving, unknown door",
+        R"("EnergySaving": [{"name": "E", "Input": "IN21", "DoorSensorInput": "X"}])", 0);
+    row("air con without balcony", R"("AirConditioner": [{"name": "A", "Output": "C1"}])", 1);
+    row("air con, unknown balcony",
+        R"("AirConditioner": [{"name": "A", "Input": "AIR C.IN1", "Output": "C1"}])", 0);
+    row("master off without LED", R"("MasterOff": [{"name": "M", "Input": "IN1"}])", 1);
     row("master off, unknown LED",
-        R"("MasterOff": [{"name": "M", "Input": "IN1", "LedOutput": "LED"}])", false);
-    row("welcome", R"("Welcome": [{"name": "W"}])", true);
-    row("welcome, empty name", R"("Welcome": [{"name": ""}])", false);
-    row("welcome, numeric name", R"("Welcome": [{"name": 1}])", false);
-    row("element not an object", R"("Welcome": ["W"])", false);
-    row("member not an array", R"("Welcome": {"name": "W"})", false);
+        R"("MasterOff": [{"name": "M", "Input": "IN1", "LedOutput": "LED"}])", 0);
+    row("welcome, empty name", R"("Welcome": [{"name": ""}])", 0);
+    row("element not an object", R"("Welcome": ["W"])", 0);
+    row("member not an array", R"("Welcome": {"name": "W"})", 0);
 }
 
 void ProjectFormatTest::skipRules()
 {
     QFETCH(QByteArray, member);
-    QFETCH(bool, imported);
-    const ImportedNames names = rebuildProject(parse(acceptedDocument(member)));
-    QCOMPARE(importedCount(names), imported ? 1 : 0);
+    QFETCH(int, imported);
+    const ImportedNames names = rebuildProject(parse(document(member)));
+    const int count = names.shutter.size() + names.logic.size() + names.lighting.size() +
+                      names.dndMur.size() + names.energySaving.size() + names.airCon.size() +
+                      names.masterOff.size() + names.welcome.size();
+    QCOMPARE(count, imported);
     if (!imported)
-        QCOMPARE(claims(), (QMap<QString, QString>{}));
+        QCOMPARE(claims(), QStringList());
 }
 
 void ProjectFormatTest::claimsMatchTheEditors()
@@ -460,30 +302,26 @@ void ProjectFormatTest::claimsMatchTheEditors()
     const QByteArray text = projectText(buildProjectDocument("MV211", version, Clock::now()));
     emptyProject();
     rebuildProject(parse(text));
-
-    // Shutter outputs, bell, occupancy and Master Off LED are locked for Master
-    // Off and Welcome; PULSE lighting outputs count their pulse users.
-    const QMap<QString, QString> expected{
-        {"IN1", "1"},        {"IN2", "1"},      {"IN3", "1"},       {"IN4", "1"},
-        {"IN5", "1"},        {"IN6", "1"},      {"IN7", "1"},       {"IN8", "1"},
-        {"IN9", "1"},        {"IN10", "1"},     {"IN11", "1"},      {"CH1", "1"},
-        {"AIR C. IN1", "1"}, {"DND IN", "1"},   {"MUR IN", "1"},    {"C1", "1 pulse"},
-        {"C2", "2 locked"},  {"C3", "1 pulse"}, {"C4", "1 locked"}, {"C5", "1 locked"},
-        {"C6", "2 locked"},  {"C7", "1"},       {"C8", "2 locked"}, {"DND", "1"},
-        {"MUR", "1"},        {"AIR CON1", "1"}, {"AIR CON2", "1"}};
-    QCOMPARE(claims(), expected);
+    // Shutter outputs, bell, occupancy and the Master Off LED are locked for
+    // Master Off and Welcome; PULSE lighting outputs count their pulse users.
+    QCOMPARE(claims(), (QStringList{"IN1 1",       "IN2 1",      "IN3 1",       "IN4 1",
+                                    "IN5 1",       "IN6 1",      "IN7 1",       "IN8 1",
+                                    "IN9 1",       "IN10 1",     "IN11 1",      "AIR C. IN1 1",
+                                    "DND IN 1",    "MUR IN 1",   "CH1 1",       "C1 1 pulse",
+                                    "C2 2 locked", "C3 1 pulse", "C4 1 locked", "C5 1 locked",
+                                    "C6 2 locked", "C7 1",       "C8 2 locked", "DND 1",
+                                    "MUR 1",       "AIR CON1 1", "AIR CON2 1"}));
 }
 
 void ProjectFormatTest::repeatedNamesAreSkippedBeforeClaiming()
 {
     const ImportedNames names = rebuildProject(
-        parse(acceptedDocument(R"("DigitalIO": [{"name": "D", "Input": "IN1", "Output": "C1"},)"
-                               R"({"name": "D", "Input": "IN2", "Output": "C2"},)"
-                               R"({"name": "d", "Input": "IN3", "Output": "C3"}])")));
+        parse(document(R"("DigitalIO": [{"name": "D", "Input": "IN1", "Output": "C1"},)"
+                       R"({"name": "D", "Input": "IN2", "Output": "C2"},)"
+                       R"({"name": "d", "Input": "IN3", "Output": "C3"}])")));
     QCOMPARE(names.digitalIO, (QStringList{"D", "d"}));
     QCOMPARE(digitalIOStore().find("D")->Input, QStringLiteral("IN1"));
-    QCOMPARE(claims(),
-             (QMap<QString, QString>{{"IN1", "1"}, {"IN3", "1"}, {"C1", "1"}, {"C3", "1"}}));
+    QCOMPARE(claims(), (QStringList{"IN1 1", "IN3 1", "C1 1", "C3 1"}));
 }
 
 void ProjectFormatTest::countLimitsAreNotEnforced()
@@ -492,49 +330,45 @@ void ProjectFormatTest::countLimitsAreNotEnforced()
     for (int i = 1; i <= 5; ++i)
         masterOffs += QString(R"({"name": "M%1", "Input": "IN%1"},)").arg(i).toUtf8();
     masterOffs.chop(1);
-    const ImportedNames names = rebuildProject(parse(acceptedDocument(
+    const ImportedNames names = rebuildProject(parse(document(
         R"("MasterOff": [)" + masterOffs + R"(], "Welcome": [{"name": "W1"}, {"name": "W2"}])")));
     QCOMPARE(names.masterOff, (QStringList{"M1", "M2", "M3", "M4", "M5"}));
     QCOMPARE(masterOffStore().size(), 5);
-    QCOMPARE(names.welcome.size(), 2);
+    QCOMPARE(welcomeStore().size(), 2);
 }
 
-// Every member of every element replaced by every wrong JSON type: the import
-// takes or skips the element, and the claims it makes are the ones released.
-void ProjectFormatTest::wrongTypesAnywhereNeverBreakTheClaims()
+// Every member of every element, and every type member, replaced by every
+// wrong JSON type: the import takes or skips, and what it claims it gives back.
+void ProjectFormatTest::wrongTypesAnywhereKeepClaimsInStep()
 {
     SampleProject::fill();
-    const QJsonObject document = buildProjectDocument("MV211", version, Clock::now());
+    const QJsonObject project = buildProjectDocument("MV211", version, Clock::now());
     emptyProject();
-    const QJsonValue wrongValues[] = {
-        QJsonValue(5),
-        QJsonValue(true),
-        QJsonValue(),
-        QJsonArray{1},
-        QJsonObject{{"a", 1}},
-        QString::fromUtf8("ÄÖÜ") + QChar(0) + QString::fromUtf8("\xF0\x9F\x92\xA1")};
-    for (auto member = document.begin(); member != document.end(); ++member) {
-        if (!member.value().isArray())
-            continue;
+    const QJsonValue wrongValues[] = {5,
+                                      true,
+                                      QJsonValue(),
+                                      QJsonArray{1},
+                                      QJsonObject{{"a", 1}},
+                                      QString::fromUtf8("ÄÖ") + QChar(0) +
+                                          QString::fromUtf8("\xF0\x9F\x92\xA1")};
+    for (auto member = project.begin(); member != project.end(); ++member) {
         const QJsonObject element = member.value().toArray().first().toObject();
-        for (auto field = element.begin(); field != element.end(); ++field) {
-            for (const QJsonValue &wrong : wrongValues) {
+        for (const QJsonValue &wrong : wrongValues) {
+            for (auto field = element.begin(); field != element.end(); ++field) {
                 QJsonObject broken = element;
                 broken.insert(field.key(), wrong);
-                QJsonObject hostile = document;
+                QJsonObject hostile = project;
                 hostile.insert(member.key(), QJsonArray{broken, wrong});
                 importAndEmpty(QJsonDocument(hostile).toJson());
             }
-        }
-        for (const QJsonValue &wrong : wrongValues) {
-            QJsonObject hostile = document;
+            QJsonObject hostile = project;
             hostile.insert(member.key(), wrong);
             importAndEmpty(QJsonDocument(hostile).toJson());
         }
     }
 }
 
-void ProjectFormatTest::randomAndDamagedFilesNeverBreakTheImport()
+void ProjectFormatTest::randomAndDamagedFilesKeepClaimsInStep()
 {
     SampleProject::fill();
     const QByteArray text = projectText(buildProjectDocument("MV211", version, Clock::now()));
@@ -542,14 +376,15 @@ void ProjectFormatTest::randomAndDamagedFilesNeverBreakTheImport()
     QByteArray file = text;
     encryptProjectData(file);
     QRandomGenerator generator(4711);
-
     for (int length = 0; length <= text.size(); length += 7)
         importAndEmpty(text.left(length));
     for (int length = 0; length <= file.size(); length += 16)
         importAndEmpty(file.left(length));
-    for (int round = 0; round < 300; ++round)
-        importAndEmpty(randomBytes(generator, generator.bounded(2000)));
     for (int round = 0; round < 300; ++round) {
+        QByteArray noise(generator.bounded(2000), Qt::Uninitialized);
+        for (char &byte : noise)
+            byte = char(generator.bounded(256));
+        importAndEmpty(noise);
         QByteArray damaged = text;
         for (int flips = generator.bounded(1, 4); flips > 0; --flips)
             damaged[generator.bounded(damaged.size())] = char(generator.bounded(256));
@@ -557,33 +392,19 @@ void ProjectFormatTest::randomAndDamagedFilesNeverBreakTheImport()
     }
 }
 
+// Nearly 16 MiB of one array is refused quickly; a type at its limit still imports.
 void ProjectFormatTest::hugeInputsStayFast()
 {
-    QElapsedTimer timer;
-    timer.start();
-    // Nearly 16 MiB of one array, and of one object with distinct keys.
-    const int count = (maxProjectFileSize - 100) / 2;
-    const QByteArray zeros = QByteArray("0,").repeated(count - 1) + "0";
-    QCOMPARE(checkProjectBytes(acceptedDocument(R"("Lighting": [)" + zeros + "]"), version).check,
+    const QByteArray zeros = QByteArray("0,").repeated(maxProjectFileSize / 2 - 100) + "0";
+    QCOMPARE(checkProjectBytes(document(R"("Lighting": [)" + zeros + "]"), version).check,
              ProjectCheck::NotValid);
 
-    QByteArray keys;
-    for (int i = 0; keys.size() < maxProjectFileSize - 100; ++i)
-        keys += "\"k" + QByteArray::number(i) + "\":0,";
-    keys.chop(1);
-    QCOMPARE(checkProjectBytes(acceptedDocument(R"("Welcome": [{)" + keys + "}]"), version).check,
-             ProjectCheck::Accepted);
-
-    // The most functions a type may hold, all with distinct names.
     QByteArray welcomes;
     for (int i = 0; i < maxElementsPerType; ++i)
         welcomes += "{\"name\": \"W" + QByteArray::number(i) + "\"},";
     welcomes.chop(1);
-    const ProjectFileContent content =
-        checkProjectBytes(acceptedDocument(R"("Welcome": [)" + welcomes + "]"), version);
-    QCOMPARE(content.check, ProjectCheck::Accepted);
-    QCOMPARE(rebuildProject(content.document).welcome.size(), maxElementsPerType);
-    QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(rebuildProject(parse(document(R"("Welcome": [)" + welcomes + "]"))).welcome.size(),
+             maxElementsPerType);
 }
 
 QTEST_APPLESS_MAIN(ProjectFormatTest)

@@ -3,225 +3,41 @@
 #include "model/stores.h"
 
 #include <QVector>
-#include <algorithm>
-#include <initializer_list>
 
-// A project with every function type and every field set, shared by the core
-// and window tests of the project file. Header-only so that core tests can
-// use it without the window library. Optional sensors are left out where the
-// editors allow it: one Air Conditioner without balcony sensor and an Energy
-// Saving function with only the presence sensor.
+// A project with every function type and every field a saved function can
+// hold, shared by the core and window tests of the project file (header-only,
+// so that core tests need no window library). Optional sensors are left out
+// where the editors allow it: one Air Conditioner without balcony sensor and
+// an Energy Saving function with only the presence sensor.
 namespace SampleProject
 {
-
-inline LightingRecord pulseLighting()
-{
-    LightingRecord r;
-    r.name = QStringLiteral("Hall Lights");
-    r.Input = QStringLiteral("IN1");
-    r.DebounceTime = QStringLiteral("100 ms");
-    r.ControlType = QStringLiteral("PULSE");
-    r.OutputControlPriority = QStringLiteral("LastState");
-    r.outputC1 = QStringLiteral("C1");
-    r.outputC3 = QStringLiteral("C3");
-    return r;
-}
-
-inline LightingRecord onOffLighting()
-{
-    LightingRecord r;
-    r.name = QString::fromUtf8("Küche Licht");
-    r.Input = QStringLiteral("IN2");
-    r.DebounceTime = QStringLiteral("20 ms");
-    r.ControlType = QStringLiteral("ON/OFF");
-    r.outputC2 = QStringLiteral("C2");
-    return r;
-}
-
-inline ShutterRecord shutter()
-{
-    ShutterRecord r;
-    r.name = QStringLiteral("Blind-1");
-    r.UpInput = QStringLiteral("IN3");
-    r.UpDebounceTime = QStringLiteral("50 ms");
-    r.UpOutput = QStringLiteral("C4");
-    r.DownInput = QStringLiteral("IN4");
-    r.DownDebounceTime = QStringLiteral("75 ms");
-    r.DownOutput = QStringLiteral("C5");
-    r.MoveDuration = 120;
-    r.StepTime = 1500;
-    return r;
-}
-
-inline DigitalIORecord digitalIO()
-{
-    DigitalIORecord r;
-    r.name = QStringLiteral("Door Relay");
-    r.Input = QStringLiteral("IN5");
-    r.DebounceTime = QStringLiteral("30 ms");
-    r.Output = QStringLiteral("C6");
-    r.ContactType = QStringLiteral("NC");
-    r.OnDelay = 5;
-    r.OffDelay = 999999;
-    return r;
-}
-
-inline LogicRecord logic()
-{
-    LogicRecord r;
-    r.name = QStringLiteral("Logic-1");
-    r.Input1 = QStringLiteral("IN6");
-    r.Input1DebounceTime = QStringLiteral("40 ms");
-    r.Input1Polarity = QStringLiteral("Normal");
-    r.Input1ControlType = QStringLiteral("ON/OFF");
-    r.Input2 = QStringLiteral("IN7");
-    r.Input2DebounceTime = QStringLiteral("150 ms");
-    r.Input2Polarity = QStringLiteral("Inverted");
-    r.Input2ControlType = QStringLiteral("PULSE");
-    r.Input3 = QStringLiteral("IN8");
-    r.Input3DebounceTime = QStringLiteral("250 ms");
-    r.Input3Polarity = QStringLiteral("Normal");
-    r.Input3ControlType = QStringLiteral("PULSE");
-    r.Output = QStringLiteral("C7");
-    r.LogicType = QStringLiteral("NXOR");
-    r.OnDelay = 3;
-    r.OffDelay = 4;
-    return r;
-}
-
-inline VoltageInputRecord voltageInput()
-{
-    VoltageInputRecord r;
-    r.name = QStringLiteral("Voltage-1");
-    r.Input = QStringLiteral("CH1");
-    r.DebounceTime = QStringLiteral("500 ms");
-    r.Output = QStringLiteral("C8");
-    r.OnDelay = 10;
-    r.OffDelay = 20;
-    return r;
-}
-
-inline EnergySavingRecord presenceOnlyEnergySaving()
-{
-    EnergySavingRecord r;
-    r.name = QStringLiteral("Energy Saving-1");
-    r.EnableDisable = QStringLiteral("DISABLE");
-    r.PresenceEnableDisable = QStringLiteral("ENABLE");
-    r.MotionSensorInput = QStringLiteral("SensorInput");
-    r.MotionSensorContactType = QStringLiteral("NC");
-    r.MotionSensorDebounceTime = QStringLiteral("50 ms");
-    r.MotionSensorPulseDuration = 30;
-    r.DoorSensorInput = QStringLiteral("IN9");
-    r.DoorSensorDebounceTime = QStringLiteral("100 ms");
-    r.OnDelay = 60;
-    r.OffDelay = 120;
-    return r;
-}
-
-inline AirConRecord balconyAirCon()
-{
-    AirConRecord r;
-    r.MotionSensorDebounceTime = QStringLiteral("50 ms");
-    r.MotionSensorContactType = QStringLiteral("NC");
-    r.name = QStringLiteral("AC-1");
-    r.BalconySensorEnableDisable = QStringLiteral("ENABLE");
-    r.Input = QStringLiteral("AIR C. IN1");
-    r.ContactType = QStringLiteral("NO");
-    r.BalconySensorDebounceTime = QStringLiteral("1000 ms");
-    r.MotionSensorEnableDisable = QStringLiteral("ENABLE");
-    r.MotionSensorInput = QStringLiteral("Sensor IN");
-    r.Output = QStringLiteral("AIR CON1");
-    r.OutputControlType = QStringLiteral("PULSE");
-    r.OutputContactType = QStringLiteral("NO");
-    r.PulseDelay = 130;
-    r.OnDelay = 1;
-    r.OffDelay = 2;
-    return r;
-}
-
-inline AirConRecord plainAirCon()
-{
-    AirConRecord r;
-    r.MotionSensorDebounceTime = QStringLiteral("50 ms");
-    r.MotionSensorContactType = QStringLiteral("NC");
-    r.name = QStringLiteral("AC-2");
-    r.BalconySensorEnableDisable = QStringLiteral("DISABLE");
-    r.MotionSensorEnableDisable = QStringLiteral("DISABLE");
-    r.Output = QStringLiteral("AIR CON2");
-    r.OutputControlType = QStringLiteral("ON/OFF");
-    r.OutputContactType = QStringLiteral("NC");
-    r.PulseDelay = 34000;
-    r.OnDelay = 7;
-    r.OffDelay = 8;
-    return r;
-}
-
-inline DndMurRecord dndMur()
-{
-    DndMurRecord r;
-    r.name = QStringLiteral("DND/MUR-1");
-    r.DndInput = QStringLiteral("DND IN");
-    r.DndDebounceTime = QStringLiteral("20 ms");
-    r.DndOutput = QStringLiteral("DND");
-    r.MurInput = QStringLiteral("MUR IN");
-    r.MurDebounceTime = QStringLiteral("30 ms");
-    r.MurOutput = QStringLiteral("MUR");
-    r.ControlType = QStringLiteral("PULSE");
-    r.ContactType = QStringLiteral("NC");
-    r.BellOutput = QStringLiteral("C6");
-    r.OccupancyOutput = QStringLiteral("C8");
-    r.OnDelay = 11;
-    r.OffDelay = 12;
-    return r;
-}
-
-inline QString enabledOn(int n, std::initializer_list<int> enabled)
-{
-    return std::find(enabled.begin(), enabled.end(), n) != enabled.end()
-               ? QStringLiteral("ENABLE")
-               : QStringLiteral("DISABLE");
-}
-
-inline MasterOffRecord masterOff(const QString &name, const QString &input,
-                                 const QString &ledOutput, std::initializer_list<int> enabled)
-{
-    MasterOffRecord r;
-    r.name = name;
-    r.Input = input;
-    r.DebounceTime = QStringLiteral("50 ms");
-    r.LedOutput = ledOutput;
-    for (int n = 1; n <= 8; ++n)
-        r.controlOut(n) = enabledOn(n, enabled);
-    return r;
-}
-
-inline WelcomeRecord welcome()
-{
-    WelcomeRecord r;
-    r.name = QStringLiteral("Welcome-1");
-    for (int n = 1; n <= 8; ++n)
-        r.controlOut(n) = enabledOn(n, {1, 2});
-    return r;
-}
 
 // Puts the sample functions into the (empty) stores; claims nothing.
 inline void fill()
 {
-    lightingStore().add(pulseLighting());
-    lightingStore().add(onOffLighting());
-    shutterStore().add(shutter());
-    digitalIOStore().add(digitalIO());
-    logicStore().add(logic());
-    voltageInputStore().add(voltageInput());
-    energySavingStore().add(presenceOnlyEnergySaving());
-    airConStore().add(balconyAirCon());
-    airConStore().add(plainAirCon());
-    dndMurStore().add(dndMur());
-    masterOffStore().add(masterOff(QStringLiteral("Master Off-1"), QStringLiteral("IN10"),
-                                   QStringLiteral("C2"), {1, 3}));
+    const QString on = QStringLiteral("ENABLE"), off = QStringLiteral("DISABLE");
+    lightingStore().add(
+        {"Hall Lights", "IN1", "100 ms", "PULSE", "LastState", "C1", "", "C3", "", "", "", "", ""});
+    lightingStore().add({QString::fromUtf8("Küche Licht"), "IN2", "20 ms", "ON/OFF", "", "", "C2",
+                         "", "", "", "", "", ""});
+    shutterStore().add({"Blind-1", "IN3", "50 ms", "C4", "IN4", "75 ms", "C5", 120, 1500});
+    digitalIOStore().add({"Door Relay", "IN5", "30 ms", "C6", "NC", 5, 999999});
+    logicStore().add({"Logic-1", "IN6", "40 ms", "Normal", "ON/OFF", "IN7", "150 ms", "Inverted",
+                      "PULSE", "IN8", "250 ms", "Normal", "PULSE", "C7", "NXOR", 3, 4});
+    voltageInputStore().add({"Voltage-1", "CH1", "500 ms", "C8", 10, 20});
+    energySavingStore().add({"Energy Saving-1", "DISABLE", "", "", "", "", "ENABLE", "SensorInput",
+                             "NC", "50 ms", 30, "IN9", "100 ms", 60, 120});
+    airConStore().add({"50 ms", "NC", "AC-1", "ENABLE", "AIR C. IN1", "NO", "1000 ms", "ENABLE",
+                       "Sensor IN", "AIR CON1", "PULSE", "NO", 130, 1, 2});
+    airConStore().add({"50 ms", "NC", "AC-2", "DISABLE", "", "", "", "DISABLE", "", "AIR CON2",
+                       "ON/OFF", "NC", 34000, 7, 8});
+    dndMurStore().add({"DND/MUR-1", "DND IN", "20 ms", "DND", "MUR IN", "30 ms", "MUR", "PULSE",
+                       "NC", "C6", "C8", 11, 12});
     masterOffStore().add(
-        masterOff(QStringLiteral("Master Off-2"), QStringLiteral("IN11"), QString(), {4}));
-    welcomeStore().add(welcome());
+        {"Master Off-1", "IN10", "50 ms", "C2", on, off, on, off, off, off, off, off});
+    masterOffStore().add(
+        {"Master Off-2", "IN11", "20 ms", "", off, off, off, on, off, off, off, off});
+    welcomeStore().add({"Welcome-1", on, on, off, off, off, off, off, off});
 }
 
 // Every store's records, for comparing whole projects.

@@ -1,0 +1,353 @@
+#include "app/dialogseam.h"
+#include "mainwindow.h"
+#include "model/catalogue.h"
+#include "model/clock.h"
+#include "project/envelope.h"
+#include "project/projectsave.h"
+#include "support/sampleproject.h"
+#include "support/windowtest.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QSaveFile>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolBox>
+#include <QtTest>
+
+using WindowTest::child;
+
+namespace
+{
+
+const char *const listNames[] = {
+    "listWidget_Welcome",   "listWidget_MasterOff", "listWidget_CardHolder", "listWidget_DndMur",
+    "listWidget_AirCon",    "listWidget_Acinput",   "listWidgetLighting",    "listWidget_Shutter",
+    "listWidget_Dgitialio", "listWidget_Logic"};
+
+// A save file whose disk fills up after a given number of bytes.
+class FailingSaveFile : public QSaveFile
+{
+public:
+    FailingSaveFile(const QString &path, qint64 limit) : QSaveFile(path), limit(limit) {}
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        const qint64 allowed = qMin(length, limit - written);
+        if (allowed > 0 && QSaveFile::writeData(data, allowed) == allowed)
+            written += allowed;
+        if (allowed == length)
+            return length;
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+
+private:
+    qint64 limit;
+    qint64 written = 0;
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, QByteArray bytes, bool encipher = false)
+{
+    if (encipher)
+        encryptProjectData(bytes);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+// Export and import of the .rccfg project through the window.
+class ProjectFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void exportThenImportRestoresTheProject();
+    void importSelectsThePlatformAndEmptiesOtherTypes();
+    void rejectedFilesLeaveTheProjectUntouched_data();
+    void rejectedFilesLeaveTheProjectUntouched();
+    void failedExportKeepsTheOldFileAndSaysWhy();
+    void reportPdfIsWrittenBesideEachExport();
+    void projectExtensionRule_data();
+    void projectExtensionRule();
+
+private:
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QStringList files() const { return QDir(dir->path()).entryList(QDir::Files); }
+    void exportAs(const QString &chosenPath);
+    void importFrom(const QString &filePath);
+    QStringList titles() const;
+    QStringList listItems(const char *listName) const;
+    // Lists, titles, catalogue counters and platform: what an import may change.
+    QStringList windowState() const;
+    // An open project with lists, titles and claims, made by importing the sample.
+    void openSampleProject();
+    void expectOneBox(const QString &title, const QString &text, const QString &informative);
+
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void ProjectFileTest::init()
+{
+    window = WindowTest::openWindow();
+    dir = std::make_unique<QTemporaryDir>();
+}
+
+void ProjectFileTest::cleanup()
+{
+    window.reset();
+    dir.reset();
+    ProjectSave::setFileFactory({});
+    Clock::release();
+    WindowTest::resetProject();
+}
+
+void ProjectFileTest::exportAs(const QString &chosenPath)
+{
+    DialogSeam::answerNextFileName(chosenPath);
+    WindowTest::clickChild(window.get(), "ExportButton");
+}
+
+void ProjectFileTest::importFrom(const QString &filePath)
+{
+    DialogSeam::answerNextFileName(filePath);
+    WindowTest::clickChild(window.get(), "ImportButton");
+}
+
+QStringList ProjectFileTest::titles() const
+{
+    QToolBox *toolBox = child<QToolBox>(window.get(), "toolBox");
+    QStringList texts;
+    for (int index = 0; index < 10; ++index)
+        texts << toolBox->itemText(index);
+    return texts;
+}
+
+QStringList ProjectFileTest::listItems(const char *listName) const
+{
+    QListWidget *list = child<QListWidget>(window.get(), listName);
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+QStringList ProjectFileTest::windowState() const
+{
+    QStringList state = titles();
+    for (const char *name : listNames)
+        state << listItems(name).join('|');
+    for (const InputEntry &e : InputCatalogue::instance().rows())
+        state << QString("%1 %2").arg(e.name).arg(e.useCount);
+    for (const OutputEntry &e : OutputCatalogue::instance().rows())
+        state << QString("%1 %2 %3 %4 %5")
+                     .arg(e.name)
+                     .arg(e.useCount)
+                     .arg(e.pulseUseCount)
+                     .arg(e.masterOffLocked)
+                     .arg(e.welcomeLocked);
+    state << child<QComboBox>(window.get(), "comboBox_PlatformType")->currentText();
+    return state;
+}
+
+void ProjectFileTest::openSampleProject()
+{
+    SampleProject::fill();
+    exportAs(path("sample"));
+    WindowTest::resetProject();
+    importFrom(path("sample.rccfg"));
+    QCOMPARE(listItems("listWidgetLighting").size(), 2);
+    DialogSeam::reset();
+}
+
+// "*" stands for the system's reason, which must be there.
+void ProjectFileTest::expectOneBox(const QString &title, const QString &text,
+                                   const QString &informative)
+{
+    QCOMPARE(DialogSeam::shownBoxes().size(), 1);
+    const DialogSeam::ShownBox &box = DialogSeam::shownBoxes().first();
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.text, text);
+    if (informative == "*")
+        QVERIFY(!box.informativeText.isEmpty());
+    else
+        QCOMPARE(box.informativeText, informative);
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void ProjectFileTest::exportThenImportRestoresTheProject()
+{
+    SampleProject::fill();
+    const SampleProject::Snapshot exported;
+    exportAs(path("site"));
+    WindowTest::resetProject();
+    importFrom(path("site.rccfg"));
+
+    QVERIFY(SampleProject::Snapshot() == exported);
+    QCOMPARE(listItems("listWidget_AirCon"), (QStringList{"AC-1", "AC-2"}));
+    QCOMPARE(listItems("listWidgetLighting"),
+             (QStringList{"Hall Lights", QString::fromUtf8("Küche Licht")}));
+    QCOMPARE(listItems("listWidget_CardHolder"), QStringList{"Energy Saving-1"});
+    QCOMPARE(titles(), (QStringList{"Welcome [1]", "Master Off [2]", "Energy Saving [1]",
+                                    "DND/MUR [1]", "AirCon [2]", "Voltage Input [1]",
+                                    "Lighting [2]", "Shutter [1]", "DigitalIO [1]", "Logic [1]"}));
+    // Import ends on the Home page, whose report now shows the imported project.
+    QCOMPARE(child<QStackedWidget>(window.get(), "stackedWidget")->currentIndex(), 0);
+    QVERIFY(child<QTextEdit>(window.get(), "textEdit")->toPlainText().contains("AC-2"));
+
+    const QString start =
+        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/config.rccfg";
+    QCOMPARE(DialogSeam::fileDialogCaptions(), (QStringList{"Save File", "Open File"}));
+    QCOMPARE(DialogSeam::fileDialogDirectories(), (QStringList{start, start}));
+    QCOMPARE(DialogSeam::fileDialogFilters(),
+             (QStringList{"Room Controller Standalone IO Config File (*.rccfg)",
+                          "Room Controller Standalone IO Config File (*.rccfg);;Any File (*.*)"}));
+    QVERIFY(DialogSeam::shownBoxes().isEmpty());
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
+}
+
+void ProjectFileTest::importSelectsThePlatformAndEmptiesOtherTypes()
+{
+    openSampleProject();
+    QComboBox *platform = child<QComboBox>(window.get(), "comboBox_PlatformType");
+    WindowTest::clickChild(window.get(), "LogicButton");
+    writeFile(path("small.rccfg"),
+              R"({"PlatformType": "MV210", "Version": "v2.0.2", "Welcome": [{"name": "Hi"}]})",
+              true);
+    importFrom(path("small.rccfg"));
+
+    QCOMPARE(platform->currentIndex(), 0);
+    QCOMPARE(listItems("listWidget_Welcome"), QStringList{"Hi"});
+    QCOMPARE(listItems("listWidget_Logic"), QStringList());
+    QCOMPARE(titles(),
+             (QStringList{"Welcome [1]", "Master Off [0]", "Energy Saving [0]", "DND/MUR [0]",
+                          "Air Conditioner [0]", "Voltage Input [0]", "Lighting [0]",
+                          "Shutter/Blind [0]", "Digital I/O [0]", "Logic [0]"}));
+    QCOMPARE(child<QStackedWidget>(window.get(), "stackedWidget")->currentIndex(), 0);
+    for (const InputEntry &entry : InputCatalogue::instance().rows())
+        QCOMPARE(entry.useCount, 0u);
+
+    // Any text other than "MV210" selects the larger controller.
+    writeFile(path("other.rccfg"), R"({"PlatformType": "MV2xx", "Version": "v2.0.2"})", true);
+    importFrom(path("other.rccfg"));
+    QCOMPARE(platform->currentIndex(), 1);
+    QVERIFY(DialogSeam::shownBoxes().isEmpty()); // the platform change asked nothing
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
+}
+
+void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // none: the file does not exist
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("informative");
+    const QString invalid =
+        "The selected file content is not valid. Please select a correct \"rccfg\" file.";
+    QTest::newRow("missing") << QByteArray() << "File Error"
+                             << "The file could not be opened!"
+                             << "*";
+    QTest::newRow("garbage") << QByteArray("\x01{ not json") << "File Error"
+                             << "The file is not valid!" << invalid;
+    QTest::newRow("not an object") << QByteArray("[1, 2]") << "File Error"
+                                   << "The file is not valid!" << invalid;
+    QTest::newRow("no platform") << QByteArray(R"({"Version": "v2.0.2", "Welcome": []})")
+                                 << QString() << invalid << QString();
+    QTest::newRow("other version")
+        << QByteArray(R"({"PlatformType": "MV210", "Version": "v2.0.3", "Welcome": []})")
+        << QString() << "The selected file version is not compatible. Version is on the home page."
+        << QString();
+}
+
+void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QString, informative);
+    openSampleProject();
+    const SampleProject::Snapshot stores;
+    const QStringList state = windowState();
+    if (!bytes.isEmpty())
+        writeFile(path("bad.rccfg"), bytes, true);
+
+    importFrom(path("bad.rccfg"));
+
+    expectOneBox(title, text, informative);
+    QVERIFY(SampleProject::Snapshot() == stores);
+    QCOMPARE(windowState(), state);
+}
+
+void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
+{
+    writeFile(path("site.rccfg"), "the previous project");
+    SampleProject::fill();
+    ProjectSave::setFileFactory(
+        [](const QString &filePath) { return std::make_unique<FailingSaveFile>(filePath, 100); });
+    exportAs(path("site.rccfg"));
+    expectOneBox("File Error", "The project was not saved!", "No space left on device");
+    QCOMPARE(readAll(path("site.rccfg")), QByteArray("the previous project"));
+    QCOMPARE(files(), QStringList{"site.rccfg"}); // no PDF, no temporary left over
+
+    DialogSeam::reset();
+    exportAs(path("no-such-folder/site"));
+    expectOneBox("File Error", "The project was not saved!", "*");
+    QCOMPARE(files(), QStringList{"site.rccfg"});
+}
+
+void ProjectFileTest::reportPdfIsWrittenBesideEachExport()
+{
+    SampleProject::fill();
+    exportAs(path("site"));
+    QVERIFY(readAll(path("site.table.pdf")).startsWith("%PDF"));
+
+    writeFile(path("site.table.pdf"), "stale");
+    Clock::fix(QDateTime(QDate(2027, 6, 7), QTime(8, 9, 10)));
+    exportAs(path("site"));
+
+    QVERIFY(readAll(path("site.table.pdf")).startsWith("%PDF"));
+    QByteArray text = readAll(path("site.rccfg"));
+    QVERIFY(decryptProjectData(text));
+    QVERIFY(text.contains(R"("CreateTime": "07-06-2027 08:09:10")"));
+    QCOMPARE(files(), (QStringList{"site.rccfg", "site.table.pdf"}));
+    QVERIFY(DialogSeam::shownBoxes().isEmpty());
+}
+
+void ProjectFileTest::projectExtensionRule_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("written");
+    QTest::newRow("without") << "site" << QStringList{"site.rccfg", "site.table.pdf"};
+    QTest::newRow("inside the name")
+        << "a.rccfg.bak" << QStringList{"a.rccfg.bak", "a.rccftable.pdf"};
+    QTest::newRow("other case") << "site.RCCFG"
+                                << QStringList{"site.RCCFG.rccfg", "site.RCCFG.table.pdf"};
+}
+
+void ProjectFileTest::projectExtensionRule()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, written);
+    exportAs(path(chosen));
+    QCOMPARE(files(), written);
+}
+
+QTEST_MAIN(ProjectFileTest)
+
+#include "tst_projectfile.moc"
