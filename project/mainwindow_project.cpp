@@ -1,6 +1,7 @@
 #include "dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
+#include "model/stores.h"
 #include "project/envelope.h"
 #include "project/projectdocument.h"
 #include "project/projectsave.h"
@@ -161,7 +162,7 @@ void MainWindow::on_ImportButton_clicked()
     }
 
     const QVector<TypeView> views = typeViews(ui);
-    emptyProject();
+    releaseAllRecords();
     emptyLists(ui->toolBox, views);
 
     // Only the buttons that depend on the platform follow; nothing is asked or cleared.

@@ -683,20 +683,6 @@ Platform platformFromType(const QString &platformType)
     return platformType == QLatin1String("MV210") ? Platform::MV210 : Platform::MV211;
 }
 
-void emptyProject()
-{
-    clearWelcomeRecords();
-    releaseMasterOffRecords();
-    releaseLightingRecords();
-    releaseLogicRecords();
-    releaseShutterRecords();
-    releaseVoltageInputRecords();
-    releaseAirConRecords();
-    releaseEnergySavingRecords();
-    releaseDigitalIORecords();
-    releaseDndMurRecords();
-}
-
 ImportedNames rebuildProject(const QJsonObject &document)
 {
     ImportedNames names;

@@ -91,8 +91,6 @@ struct ImportedNames {
         masterOff, welcome;
 };
 
-// Empties every store, giving back all catalogue claims.
-void emptyProject();
 // Refills the (emptied) stores from an accepted document, claiming the I/O of
 // each function taken; elements that break their type's rules are skipped.
 ImportedNames rebuildProject(const QJsonObject &document);

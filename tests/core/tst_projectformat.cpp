@@ -62,7 +62,7 @@ QStringList claims()
 
 void resetCatalogues()
 {
-    emptyProject();
+    releaseAllRecords();
     for (InputEntry &entry : InputCatalogue::instance().rows())
         entry.useCount = 0;
     for (OutputEntry &entry : OutputCatalogue::instance().rows())
@@ -75,7 +75,7 @@ void importAndEmpty(const QByteArray &bytes)
     const ProjectFileContent content = checkProjectBytes(bytes, version);
     if (content.check == ProjectCheck::Accepted)
         rebuildProject(content.document);
-    emptyProject();
+    releaseAllRecords();
     QCOMPARE(claims(), QStringList());
 }
 
@@ -300,7 +300,7 @@ void ProjectFormatTest::claimsMatchTheEditors()
 {
     SampleProject::fill();
     const QByteArray text = projectText(buildProjectDocument("MV211", version, Clock::now()));
-    emptyProject();
+    releaseAllRecords();
     rebuildProject(parse(text));
     // Shutter outputs, bell, occupancy and the Master Off LED are locked for
     // Master Off and Welcome; PULSE lighting outputs count their pulse users.
@@ -343,7 +343,7 @@ void ProjectFormatTest::wrongTypesAnywhereKeepClaimsInStep()
 {
     SampleProject::fill();
     const QJsonObject project = buildProjectDocument("MV211", version, Clock::now());
-    emptyProject();
+    releaseAllRecords();
     const QJsonValue wrongValues[] = {5,
                                       true,
                                       QJsonValue(),
@@ -372,7 +372,7 @@ void ProjectFormatTest::randomAndDamagedFilesKeepClaimsInStep()
 {
     SampleProject::fill();
     const QByteArray text = projectText(buildProjectDocument("MV211", version, Clock::now()));
-    emptyProject();
+    releaseAllRecords();
     QByteArray file = text;
     encryptProjectData(file);
     QRandomGenerator generator(4711);
