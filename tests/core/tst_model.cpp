@@ -1,5 +1,6 @@
 #include "model/catalogue.h"
 #include "model/stores.h"
+#include "tests/support/blankproject.h"
 
 #include <QtTest>
 
@@ -23,15 +24,6 @@ private slots:
 
 namespace
 {
-
-void resetCounters()
-{
-    releaseAllRecords();
-    for (InputEntry &entry : InputCatalogue::instance().rows())
-        entry.useCount = 0;
-    for (OutputEntry &entry : OutputCatalogue::instance().rows())
-        entry = OutputEntry{entry.id, entry.name, 0, 0, 0, 0};
-}
 
 ClaimCount inputUse(const char *name)
 {
@@ -57,7 +49,7 @@ void claimOutput(const QString &name)
 
 void ModelTest::init()
 {
-    resetCounters();
+    resetToBlankProject();
 }
 
 void ModelTest::cataloguesAreBuiltOnceWithTheirFixedRows()

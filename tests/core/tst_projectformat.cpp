@@ -1,6 +1,7 @@
 #include "model/catalogue.h"
 #include "model/clock.h"
 #include "model/stores.h"
+#include "tests/support/blankproject.h"
 #include "project/envelope.h"
 #include "project/projectdocument.h"
 #include "tests/support/sampleproject.h"
@@ -60,15 +61,6 @@ QStringList claims()
     return found;
 }
 
-void resetCatalogues()
-{
-    releaseAllRecords();
-    for (InputEntry &entry : InputCatalogue::instance().rows())
-        entry.useCount = 0;
-    for (OutputEntry &entry : OutputCatalogue::instance().rows())
-        entry = OutputEntry{entry.id, entry.name, 0, 0, 0, 0};
-}
-
 // Imports whatever the bytes hold; giving the project back must leave no claim.
 void importAndEmpty(const QByteArray &bytes)
 {
@@ -86,7 +78,7 @@ class ProjectFormatTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetCatalogues(); }
+    void init() { resetToBlankProject(); }
     void cleanup() { Clock::release(); }
 
     void workedExampleIsByteExact();

@@ -2,8 +2,7 @@
 
 #include "app/dialogseam.h"
 #include "mainwindow.h"
-#include "model/catalogue.h"
-#include "model/stores.h"
+#include "support/blankproject.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,15 +11,7 @@
 
 void WindowTest::resetProject()
 {
-    releaseAllRecords();
-    for (InputEntry &entry : InputCatalogue::instance().rows())
-        entry.useCount = 0;
-    for (OutputEntry &entry : OutputCatalogue::instance().rows()) {
-        entry.useCount = 0;
-        entry.pulseUseCount = 0;
-        entry.masterOffLocked = 0;
-        entry.welcomeLocked = 0;
-    }
+    resetToBlankProject();
 }
 
 std::unique_ptr<MainWindow> WindowTest::openWindow()

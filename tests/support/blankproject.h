@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/catalogue.h"
+#include "model/stores.h"
+
+// Stores and catalogues are process-wide: every test starts from a blank
+// project with all counters and lock flags at zero. Header-only, so that
+// core tests need no window library.
+inline void resetToBlankProject()
+{
+    releaseAllRecords();
+    for (InputEntry &entry : InputCatalogue::instance().rows())
+        entry.useCount = 0;
+    for (OutputEntry &entry : OutputCatalogue::instance().rows())
+        entry = OutputEntry{entry.id, entry.name, 0, 0, 0, 0};
+}
