@@ -19,6 +19,9 @@ namespace EditorOps
 
 using OutputBoxes = std::array<QCheckBox *, 8>;
 
+// Every editor proposes "50 ms" for a new item.
+constexpr int defaultDebounceIndex = 3;
+
 // General-purpose rows that the platform offers, in id order.
 QVector<InputEntry *> offeredInputs(Platform platform);
 QVector<OutputEntry *> offeredOutputs(Platform platform);

@@ -8,21 +8,6 @@ namespace
 {
 
 constexpr int lightingToolBoxIndex = 6;
-constexpr int defaultDebounceIndex = 3; // "50 ms"
-
-void claimLighting(const LightingRecord &record)
-{
-    if (InputEntry *input = InputCatalogue::instance().find(record.Input))
-        ++input->useCount;
-    const bool pulse = record.ControlType == QLatin1String("PULSE");
-    for (int n = 1; n <= 8; ++n) {
-        if (OutputEntry *output = OutputCatalogue::instance().find(record.output(n))) {
-            ++output->useCount;
-            if (pulse)
-                ++output->pulseUseCount;
-        }
-    }
-}
 
 } // namespace
 
@@ -254,7 +239,7 @@ void MainWindow::on_pushButtonLightingSave_clicked()
     } else {
         lightingStore().add(record);
     }
-    claimLighting(record);
+    addClaims(record);
     storeRow(ui->listWidgetLighting, name, update);
 
     resetLightingForm();

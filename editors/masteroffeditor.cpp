@@ -9,7 +9,6 @@ namespace
 
 constexpr int masterOffToolBoxIndex = 1;
 constexpr int masterOffLimit = 4;
-constexpr int defaultDebounceIndex = 3; // "50 ms"
 
 // LED output of the Master Off function saved last: its box stays disabled,
 // so a function cannot switch off its own feedback LED. Two blanks after a delete.

@@ -89,6 +89,20 @@ FunctionStore<WelcomeRecord> &welcomeStore()
     return store;
 }
 
+void addClaims(const LightingRecord &record)
+{
+    if (InputEntry *input = InputCatalogue::instance().find(record.Input))
+        ++input->useCount;
+    const bool pulse = record.ControlType != QLatin1String("ON/OFF");
+    for (int n = 1; n <= 8; ++n) {
+        if (OutputEntry *output = OutputCatalogue::instance().find(record.output(n))) {
+            ++output->useCount;
+            if (pulse)
+                ++output->pulseUseCount;
+        }
+    }
+}
+
 void releaseClaims(const LightingRecord &record)
 {
     InputCatalogue::instance().release(record.Input);

@@ -15,6 +15,10 @@ FunctionStore<DndMurRecord> &dndMurStore();
 FunctionStore<MasterOffRecord> &masterOffStore();
 FunctionStore<WelcomeRecord> &welcomeStore();
 
+// Claim a Lighting function's input and outputs; a function that is not
+// "ON/OFF" also counts as a "PULSE" user of each output.
+void addClaims(const LightingRecord &record);
+
 // Give back one record's catalogue claims (guarded: counters never go below 0).
 // The lock flags masterOffLocked and welcomeLocked are never cleared.
 void releaseClaims(const LightingRecord &record);

@@ -400,16 +400,7 @@ void claimImported(const LogicRecord &r)
 
 void claimImported(const LightingRecord &r)
 {
-    claimInput(r.Input);
-    const bool pulse = r.ControlType != QLatin1String("ON/OFF");
-    for (int n = 1; n <= 8; ++n) {
-        OutputEntry *entry = findOutput(r.output(n));
-        if (!entry)
-            continue;
-        ++entry->useCount;
-        if (pulse)
-            ++entry->pulseUseCount;
-    }
+    addClaims(r);
 }
 
 void claimImported(const DigitalIORecord &r)
