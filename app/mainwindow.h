@@ -146,18 +146,48 @@ private:
     void setMasterOffOutputEnabled(int id, bool enabled);
     EditorOps::OutputBoxes masterOffOutputBoxes() const;
 
-    // Editors whose pages are not built yet
+    // Shutter/Blind editor
+    void fillShutterChoices(int keepUpInput, int keepUpOutput, int keepDownInput,
+                            int keepDownOutput);
     void showShutterPage();
+    void resetShutterForm();
+    ShutterRecord shutterRecordFromForm() const;
+
+    // Digital I/O editor
+    void fillDigitalIOChoices(int keepInput, int keepOutput);
     void showDigitalIOPage();
+    void resetDigitalIOForm();
+    DigitalIORecord digitalIORecordFromForm() const;
+
+    // Logic editor
+    void fillLogicChoices(int keepInput1, int keepInput2, int keepInput3, int keepOutput);
     void showLogicPage();
+    void resetLogicForm();
+    LogicRecord logicRecordFromForm() const;
+
+    // Voltage Input editor
+    void fillVoltageInputChoices(int keepInput, int keepOutput);
     void showVoltageInputPage();
+    void resetVoltageInputForm();
+    VoltageInputRecord voltageInputRecordFromForm() const;
+
+    // Energy Saving editor
+    void fillEnergySavingChoices(int selectedIndex);
     void showEnergySavingPage();
+
+    // Air Conditioner editor
+    void fillAirConChoices(int balconySelectedIndex, int outputSelectedIndex);
     void showAirConPage();
+
+    // DND/MUR editor
+    void fillDndMurChoices(int keepDndInput, int keepDndOutput, int keepMurInput, int keepMurOutput,
+                           int keepBell, int keepOccupancy);
     void showDndMurPage();
 
     // Keep Master Off and Welcome off outputs that no function uses any more.
     void pruneMasterOffOutputs(int outputId);
     void pruneWelcomeOutputs(int outputId);
+    void pruneReleasedOutputs(const ClaimSet &released);
 
     // Project file (project/mainwindow_project.cpp)
 

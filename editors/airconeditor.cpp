@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+void MainWindow::fillAirConChoices(int, int) {}
 void MainWindow::showAirConPage() {}
 void MainWindow::on_pushButtonAirConSave_clicked() {}
 void MainWindow::on_pushButtonAirConDelete_clicked() {}

@@ -31,6 +31,15 @@ QVector<Entry *> firstRows(Catalogue &catalogue, int count)
     return rows;
 }
 
+template <typename Entry, typename Catalogue>
+QVector<Entry *> rowsById(Catalogue &catalogue, std::initializer_list<int> ids)
+{
+    QVector<Entry *> rows;
+    for (int id : ids)
+        rows.append(catalogue.byId(id));
+    return rows;
+}
+
 bool confirmUpdate(QWidget *parent, const QString &name)
 {
     QMessageBox box(parent);
@@ -53,6 +62,16 @@ QVector<InputEntry *> EditorOps::offeredInputs(Platform platform)
 QVector<OutputEntry *> EditorOps::offeredOutputs(Platform platform)
 {
     return firstRows<OutputEntry>(OutputCatalogue::instance(), offeredOutputCount(platform));
+}
+
+QVector<InputEntry *> EditorOps::inputRows(std::initializer_list<int> ids)
+{
+    return rowsById<InputEntry>(InputCatalogue::instance(), ids);
+}
+
+QVector<OutputEntry *> EditorOps::outputRows(std::initializer_list<int> ids)
+{
+    return rowsById<OutputEntry>(OutputCatalogue::instance(), ids);
 }
 
 void EditorOps::appendChoice(QComboBox *combo, const QString &name, ClaimCount useCount,
@@ -108,6 +127,27 @@ void EditorOps::showInfo(QLabel *label, const QString &text, int ms)
         if (target)
             target->clear();
     });
+}
+
+bool EditorOps::refuse(bool refused, QLabel *label, const QString &text, int ms)
+{
+    if (refused)
+        showInfo(label, text, ms);
+    return refused;
+}
+
+bool EditorOps::refuseEmptyName(const QString &name, QLabel *label)
+{
+    return refuse(name.isEmpty(), label,
+                  tr("Item name can not be empty! Please type a valid name."), 1500);
+}
+
+void EditorOps::finishSave(QListWidget *list, QLabel *info, QToolBox *toolBox, int toolBoxIndex,
+                           const QString &titlePrefix)
+{
+    setCountTitle(toolBox, toolBoxIndex, titlePrefix, list->count());
+    showInfo(info, tr("Saved..."), 1500);
+    list->setCurrentRow(list->count() - 1);
 }
 
 QString EditorOps::selectedName(const QListWidget *list)

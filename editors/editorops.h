@@ -1,15 +1,18 @@
 #pragma once
 
 #include "model/catalogue.h"
+#include "model/claims.h"
+#include "model/functionstore.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QString>
 #include <QVector>
 #include <array>
+#include <initializer_list>
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QToolBox;
 class QWidget;
 
@@ -25,6 +28,15 @@ constexpr int defaultDebounceIndex = 3;
 // General-purpose rows that the platform offers, in id order.
 QVector<InputEntry *> offeredInputs(Platform platform);
 QVector<OutputEntry *> offeredOutputs(Platform platform);
+
+// Catalogue rows by id, in the order given (the special rows some editors offer).
+QVector<InputEntry *> inputRows(std::initializer_list<int> ids);
+QVector<OutputEntry *> outputRows(std::initializer_list<int> ids);
+
+// Position of the named row among rows offered in a list: the combo index of
+// a saved choice, or -1 when the list does not offer it (an empty field, a
+// name from a hand-made file).
+template <typename Entry> int indexOfRow(const QVector<Entry *> &rows, const QString &name);
 
 // Appends one catalogue row to a choice list. A claimed row is grey and
 // disabled, unless it sits at keepIndex: the shown record's own choice is red
@@ -46,6 +58,14 @@ void disableAbsentOutputs(const OutputBoxes &boxes, Platform platform);
 // Shows text in an editor's info label and clears it after ms milliseconds.
 // Every call starts its own timer.
 void showInfo(QLabel *label, const QString &text, int ms);
+// A validation step of a Save: when refused, shows text and returns true.
+bool refuse(bool refused, QLabel *label, const QString &text, int ms);
+// The check that every Save starts with.
+bool refuseEmptyName(const QString &name, QLabel *label);
+
+// True when every named input is free, counting those of the record being
+// updated (old, or nullptr for a new item) as free. Empty names are skipped.
+template <typename Record> bool inputsAvailable(const QVector<QString> &chosen, const Record *old);
 
 // Text of the list's current row, empty when there is none.
 QString selectedName(const QListWidget *list);
@@ -65,6 +85,25 @@ enum class NameCheck { Rejected, NewItem, Update };
 NameCheck checkItemName(QWidget *parent, const QListWidget *list, QLabel *info,
                         const QString &name);
 
+// Writes a saved function: an update gives back the old record's claims and
+// overwrites it in place (the list row is renamed), a new item is appended to
+// store and list. Then the record's own claims are made.
+template <typename Record>
+void commitRecord(FunctionStore<Record> &store, QListWidget *list, const Record &record,
+                  bool update, const QString &oldName);
+
+// The end of every successful Save: the toolbox count, "Saved..." and the
+// last row made current (the form itself stays in new-item state).
+void finishSave(QListWidget *list, QLabel *info, QToolBox *toolBox, int toolBoxIndex,
+                const QString &titlePrefix);
+
+// Removes the function of the list's current row: its claims are given back,
+// the record and the row removed. released receives what the record held, so
+// that the caller can stop Master Off and Welcome from controlling freed
+// outputs. Returns false, changing nothing, when the list has no current row.
+template <typename Record>
+bool removeCurrentRecord(FunctionStore<Record> &store, QListWidget *list, ClaimSet &released);
+
 // True when all eight "ENABLE"/"DISABLE" fields read "DISABLE".
 template <typename Record> bool allOutputsDisabled(const Record &record);
 
@@ -77,6 +116,62 @@ void EditorOps::fillChoices(QComboBox *combo, const QVector<Entry *> &rows, int 
     for (const Entry *entry : rows)
         appendChoice(combo, entry->name, entry->useCount, keepIndex);
     combo->setCurrentIndex(-1);
+}
+
+template <typename Entry>
+int EditorOps::indexOfRow(const QVector<Entry *> &rows, const QString &name)
+{
+    for (int index = 0; index < rows.size(); ++index) {
+        if (!name.isEmpty() && rows.at(index)->name == name)
+            return index;
+    }
+    return -1;
+}
+
+template <typename Record>
+bool EditorOps::inputsAvailable(const QVector<QString> &chosen, const Record *old)
+{
+    const QVector<QString> own = old ? claimsOf(*old).inputs : QVector<QString>();
+    for (const QString &name : chosen) {
+        if (name.isEmpty() || own.contains(name))
+            continue;
+        const InputEntry *input = InputCatalogue::instance().find(name);
+        if (!input || input->useCount != 0)
+            return false;
+    }
+    return true;
+}
+
+template <typename Record>
+void EditorOps::commitRecord(FunctionStore<Record> &store, QListWidget *list, const Record &record,
+                             bool update, const QString &oldName)
+{
+    const Record *old = update ? store.find(oldName) : nullptr;
+    if (old) {
+        releaseClaims(*old);
+        store.replace(oldName, record);
+    } else {
+        store.add(record);
+    }
+    addClaims(record);
+    storeRow(list, record.name, update);
+}
+
+template <typename Record>
+bool EditorOps::removeCurrentRecord(FunctionStore<Record> &store, QListWidget *list,
+                                    ClaimSet &released)
+{
+    released = ClaimSet();
+    if (!list->currentItem())
+        return false;
+    const QString name = list->currentItem()->text();
+    if (const Record *record = store.find(name)) {
+        released = claimsOf(*record);
+        release(released);
+        store.remove(name);
+    }
+    removeCurrentRow(list);
+    return true;
 }
 
 template <typename Record> bool EditorOps::allOutputsDisabled(const Record &record)

@@ -199,76 +199,38 @@ LightingRecord MainWindow::lightingRecordFromForm() const
 void MainWindow::on_pushButtonLightingSave_clicked()
 {
     QLabel *info = ui->label_LightingUI_Info;
+    QListWidget *list = ui->listWidgetLighting;
     const QString name = ui->lineEditLightingName->text();
-    if (name.isEmpty()) {
-        showInfo(info, tr("Item name can not be empty! Please type a valid name."), 1500);
+    if (refuseEmptyName(name, info) ||
+        refuse(ui->comboBox_LightingInput->count() == 0, info, tr("No available Input!"), 2500) ||
+        refuse(ui->comboBox_LightingInput->currentIndex() < 0, info, tr("Please select input!"),
+               2500) ||
+        refuse(!anyChecked(lightingOutputBoxes()), info,
+               tr("Please select at least one Controlled Output!"), 1500))
         return;
-    }
-    if (ui->comboBox_LightingInput->count() == 0) {
-        showInfo(info, tr("No available Input!"), 2500);
-        return;
-    }
-    if (ui->comboBox_LightingInput->currentIndex() < 0) {
-        showInfo(info, tr("Please select input!"), 2500);
-        return;
-    }
-    if (!anyChecked(lightingOutputBoxes())) {
-        showInfo(info, tr("Please select at least one Controlled Output!"), 1500);
-        return;
-    }
-    const NameCheck check = checkItemName(this, ui->listWidgetLighting, info, name);
+    const NameCheck check = checkItemName(this, list, info, name);
     if (check == NameCheck::Rejected)
         return;
     const bool update = check == NameCheck::Update;
-    const LightingRecord *old = update ? lightingStore().find(name) : nullptr;
-    const InputEntry *input =
-        InputCatalogue::instance().find(ui->comboBox_LightingInput->currentText());
-    const bool ownInput = old && input && old->Input == input->name;
-    if (!input || (input->useCount != 0 && !ownInput)) {
-        showInfo(info,
-                 tr("Selected input is already using in another function! Please select "
-                    "different input."),
-                 1500);
-        return;
-    }
-
     const LightingRecord record = lightingRecordFromForm();
-    if (old) {
-        releaseClaims(*old);
-        lightingStore().replace(name, record);
-    } else {
-        lightingStore().add(record);
-    }
-    addClaims(record);
-    storeRow(ui->listWidgetLighting, name, update);
+    if (refuse(!inputsAvailable({record.Input}, update ? lightingStore().find(name) : nullptr),
+               info,
+               tr("Selected input is already using in another function! Please select "
+                  "different input."),
+               1500))
+        return;
 
+    commitRecord(lightingStore(), list, record, update, name);
     resetLightingForm();
-    setCountTitle(ui->toolBox, lightingToolBoxIndex, tr("Lighting ["),
-                  ui->listWidgetLighting->count());
-    showInfo(info, tr("Saved..."), 1500);
-    ui->listWidgetLighting->setCurrentRow(ui->listWidgetLighting->count() - 1);
+    finishSave(list, info, ui->toolBox, lightingToolBoxIndex, tr("Lighting ["));
 }
 
-// Deleting a Lighting function frees its outputs; Master Off and Welcome must
-// then stop controlling those that no other function uses.
 void MainWindow::on_pushButtonLightingDelete_clicked()
 {
-    if (!ui->listWidgetLighting->currentItem())
+    ClaimSet released;
+    if (!removeCurrentRecord(lightingStore(), ui->listWidgetLighting, released))
         return;
-    const QString name = ui->listWidgetLighting->currentItem()->text();
-    if (const LightingRecord *stored = lightingStore().find(name)) {
-        const LightingRecord record = *stored;
-        releaseClaims(record);
-        lightingStore().remove(name);
-        for (int n = 1; n <= 8; ++n) {
-            const OutputEntry *output = OutputCatalogue::instance().find(record.output(n));
-            if (output && output->useCount == 0) {
-                pruneMasterOffOutputs(output->id);
-                pruneWelcomeOutputs(output->id);
-            }
-        }
-    }
-    removeCurrentRow(ui->listWidgetLighting);
+    pruneReleasedOutputs(released);
     resetLightingForm();
     setCountTitle(ui->toolBox, lightingToolBoxIndex, tr("Lighting ["),
                   ui->listWidgetLighting->count());

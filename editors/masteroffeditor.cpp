@@ -89,3 +89,17 @@ void MainWindow::pruneMasterOffOutputs(int outputId)
         }
     }
 }
+
+// Master Off and Welcome only control outputs that some function holds: an
+// output that a delete has freed completely is taken out of both.
+void MainWindow::pruneReleasedOutputs(const ClaimSet &released)
+{
+    for (const OutputClaim &held : released.outputs) {
+        const OutputEntry *output = OutputCatalogue::instance().find(held.name);
+        if (output && output->useCount == 0) {
+            const int id = output->id;
+            pruneMasterOffOutputs(id);
+            pruneWelcomeOutputs(id);
+        }
+    }
+}

@@ -295,29 +295,6 @@ bool unsetOrKnownOutput(const QString &name)
     return name.isEmpty() || findOutput(name);
 }
 
-// Claims skip names that are in no row (optional fields left empty).
-void claimInput(const QString &name)
-{
-    if (InputEntry *entry = findInput(name))
-        ++entry->useCount;
-}
-
-void claimOutput(const QString &name)
-{
-    if (OutputEntry *entry = findOutput(name))
-        ++entry->useCount;
-}
-
-// Outputs that drive a motor or a door bell must never be switched by Master Off or Welcome.
-void claimLockedOutput(const QString &name)
-{
-    if (OutputEntry *entry = findOutput(name)) {
-        ++entry->useCount;
-        entry->masterOffLocked = 1;
-        entry->welcomeLocked = 1;
-    }
-}
-
 bool hasAnyOutput(const LightingRecord &record)
 {
     for (int n = 1; n <= 8; ++n) {
@@ -382,69 +359,6 @@ bool canImport(const WelcomeRecord &r)
     return !r.name.isEmpty();
 }
 
-void claimImported(const ShutterRecord &r)
-{
-    claimInput(r.UpInput);
-    claimInput(r.DownInput);
-    claimLockedOutput(r.UpOutput);
-    claimLockedOutput(r.DownOutput);
-}
-
-void claimImported(const LogicRecord &r)
-{
-    claimInput(r.Input1);
-    claimInput(r.Input2);
-    claimInput(r.Input3);
-    claimOutput(r.Output);
-}
-
-void claimImported(const LightingRecord &r)
-{
-    addClaims(r);
-}
-
-void claimImported(const DigitalIORecord &r)
-{
-    claimInput(r.Input);
-    claimOutput(r.Output);
-}
-
-void claimImported(const DndMurRecord &r)
-{
-    claimInput(r.DndInput);
-    claimInput(r.MurInput);
-    claimOutput(r.DndOutput);
-    claimOutput(r.MurOutput);
-    claimLockedOutput(r.BellOutput);
-    claimLockedOutput(r.OccupancyOutput);
-}
-
-void claimImported(const EnergySavingRecord &r)
-{
-    claimInput(r.Input);
-    claimInput(r.DoorSensorInput);
-}
-
-void claimImported(const AirConRecord &r)
-{
-    claimInput(r.Input);
-    claimOutput(r.Output);
-}
-
-void claimImported(const VoltageInputRecord &r)
-{
-    claimInput(r.Input);
-    claimOutput(r.Output);
-}
-
-void claimImported(const MasterOffRecord &r)
-{
-    claimInput(r.Input);
-    claimLockedOutput(r.LedOutput);
-}
-
-void claimImported(const WelcomeRecord &) {}
-
 // A repeated name is skipped before anything is claimed, so that store, list
 // and claims stay in step.
 template <typename Record>
@@ -460,7 +374,7 @@ void importElements(const QJsonObject &document, const char *key, FunctionStore<
         fromJson(value.toObject(), record);
         if (store.contains(record.name) || !canImport(record))
             continue;
-        claimImported(record);
+        claim(importClaimsOf(record));
         store.add(record);
         names.append(record.name);
     }

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/records.h"
+
+#include <QString>
+#include <QVector>
+
+// What a saved function holds in the input and output catalogues. This is the
+// one definition per function type: the editors' saves and deletes, import,
+// the release of whole stores and the consistency checks all go through it,
+// so that a claim and its release can never disagree.
+
+struct OutputClaim {
+    QString name;
+    // Neither Master Off nor Welcome may control this output (shutter
+    // motors, door bell, occupancy). Set by a claim, never cleared.
+    bool locked = false;
+    // A "PULSE" Lighting function, which may share the output with others of its kind.
+    bool pulse = false;
+};
+
+struct ClaimSet {
+    // Names that are in no catalogue row (empty optional fields, the motion
+    // sensor's "SensorInput" and "Sensor IN") hold nothing.
+    QVector<QString> inputs;
+    QVector<OutputClaim> outputs;
+};
+
+ClaimSet claimsOf(const LightingRecord &record);
+ClaimSet claimsOf(const ShutterRecord &record);
+ClaimSet claimsOf(const DigitalIORecord &record);
+ClaimSet claimsOf(const LogicRecord &record);
+ClaimSet claimsOf(const VoltageInputRecord &record);
+ClaimSet claimsOf(const EnergySavingRecord &record);
+ClaimSet claimsOf(const AirConRecord &record);
+ClaimSet claimsOf(const DndMurRecord &record);
+ClaimSet claimsOf(const MasterOffRecord &record);
+// Welcome controls outputs that other functions hold; it holds nothing itself.
+ClaimSet claimsOf(const WelcomeRecord &record);
+
+// Import claims what the editors claim, with one difference: a Master Off
+// feedback LED read from a file is also locked against Master Off and
+// Welcome, so that no function switches off its own indicator.
+template <typename Record> ClaimSet importClaimsOf(const Record &record)
+{
+    return claimsOf(record);
+}
+template <> ClaimSet importClaimsOf(const MasterOffRecord &record);
+
+// Raises useCount (and pulseUseCount, and the lock flags) of every row named.
+void claim(const ClaimSet &claims);
+// Lowers the same counters again, never below zero; the lock flags stay set.
+void release(const ClaimSet &claims);
+
+template <typename Record> void addClaims(const Record &record)
+{
+    claim(claimsOf(record));
+}
+
+template <typename Record> void releaseClaims(const Record &record)
+{
+    release(claimsOf(record));
+}
