@@ -155,6 +155,12 @@ void MainWindow::on_LogicButton_clicked()
 void MainWindow::on_HomeButton_clicked()
 {
     ui->HomeButton->setChecked(true);
+    returnToHomePage();
+}
+
+// Page 0 already shown: the report is rebuilt without a page change.
+void MainWindow::returnToHomePage()
+{
     if (ui->stackedWidget->currentIndex() == 0)
         on_stackedWidget_currentChanged(0);
     else

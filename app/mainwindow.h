@@ -113,11 +113,16 @@ private:
     void showPageFromButton(int page);
     void updatePageButtons(int page);
     void showHomePage();
+    void returnToHomePage();
     // Calls the show operation of editor page 1..10; other pages do nothing.
     void showEditorPage(int page);
     void openListItem(QListWidgetItem *item, int page);
 
     Platform currentPlatform() const;
+
+    // Clear all and platform type
+    void refillAllChoices();
+    void applyPlatform(Platform platform);
 
     // Lighting editor
     void fillLightingChoices(int keepIndex);
@@ -145,6 +150,8 @@ private:
     void showMasterOffPage();
     void setMasterOffOutputEnabled(int id, bool enabled);
     EditorOps::OutputBoxes masterOffOutputBoxes() const;
+    void resetMasterOffForm();
+    MasterOffRecord masterOffRecordFromForm() const;
 
     // Shutter/Blind editor
     void fillShutterChoices(int keepUpInput, int keepUpOutput, int keepDownInput,

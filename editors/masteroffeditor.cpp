@@ -48,35 +48,106 @@ void MainWindow::fillMasterOffChoices(int keepInputIndex, int keepLedIndex)
     }
 }
 
-void MainWindow::showMasterOffPage() {}
-void MainWindow::on_pushButtonMasterOffSave_clicked() {}
-
-void MainWindow::on_pushButtonMasterOffDelete_clicked()
+// With four functions no name is proposed: the field keeps what it holds.
+void MainWindow::resetMasterOffForm()
 {
     QListWidget *list = ui->listWidget_MasterOff;
-    if (!list->currentItem())
-        return;
-    masterOffLedName() = QStringLiteral("  ");
-    const QString name = list->currentItem()->text();
-    if (const MasterOffRecord *record = masterOffStore().find(name)) {
-        releaseClaims(*record);
-        masterOffStore().remove(name);
-    }
-    removeCurrentRow(list);
-
+    if (list->count() < masterOffLimit)
+        ui->lineEditMasterOffName->setText(proposedName(QStringLiteral("MasterOff-"), list));
     ui->comboBox_MasterOffDebounceTime->setCurrentIndex(defaultDebounceIndex);
     uncheckAll(masterOffOutputBoxes());
     fillMasterOffChoices(-1, -1);
-    setCountTitle(ui->toolBox, masterOffToolBoxIndex, tr("Master Off ["), list->count());
-    if (list->count() < masterOffLimit)
-        ui->lineEditMasterOffName->setText(proposedName(QStringLiteral("MasterOff-"), list));
 }
 
+void MainWindow::showMasterOffPage()
+{
+    if (!masterOffItemSelected) {
+        resetMasterOffForm();
+        return;
+    }
+    masterOffItemSelected = false;
+    const MasterOffRecord *record = masterOffStore().find(selectedName(ui->listWidget_MasterOff));
+    if (!record)
+        return;
+    ui->lineEditMasterOffName->setText(record->name);
+    const OutputBoxes boxes = masterOffOutputBoxes();
+    for (int n = 1; n <= 8; ++n)
+        boxes[n - 1]->setChecked(record->controlOut(n) == QLatin1String("ENABLE"));
+    ui->comboBox_MasterOffDebounceTime->setCurrentText(record->DebounceTime);
+    const int input = indexOfRow(offeredInputs(currentPlatform()), record->Input);
+    const int led = indexOfRow(offeredOutputs(currentPlatform()), record->LedOutput);
+    fillMasterOffChoices(input, led);
+    ui->comboBox_MasterOffInput->setCurrentIndex(input);
+    ui->comboBox_MasterOffLedOutput->setCurrentIndex(led);
+}
+
+MasterOffRecord MainWindow::masterOffRecordFromForm() const
+{
+    MasterOffRecord record;
+    record.name = ui->lineEditMasterOffName->text();
+    record.Input = ui->comboBox_MasterOffInput->currentText();
+    record.DebounceTime = ui->comboBox_MasterOffDebounceTime->currentText();
+    record.LedOutput = ui->comboBox_MasterOffLedOutput->currentText();
+    const OutputBoxes boxes = masterOffOutputBoxes();
+    for (int n = 1; n <= 8; ++n)
+        record.controlOut(n) = QLatin1String(boxes[n - 1]->isChecked() ? "ENABLE" : "DISABLE");
+    return record;
+}
+
+void MainWindow::on_pushButtonMasterOffSave_clicked()
+{
+    QLabel *info = ui->label_MasterOffUI_Info;
+    QListWidget *list = ui->listWidget_MasterOff;
+    const QComboBox *input = ui->comboBox_MasterOffInput;
+    const QString name = ui->lineEditMasterOffName->text();
+    if (refuseEmptyName(name, info) ||
+        refuse(input->count() == 0 || ui->comboBox_MasterOffLedOutput->count() == 0, info,
+               tr("No available Input Or Output!"), 2500) ||
+        refuse(input->currentIndex() < 0, info, tr("Please select input!"), 2500) ||
+        refuse(!anyChecked(masterOffOutputBoxes()), info,
+               tr("Please select at least one Controlled Output!"), 1500))
+        return;
+    const NameCheck check = checkItemName(this, list, info, name);
+    if (check == NameCheck::Rejected ||
+        refuse(check == NameCheck::NewItem && list->count() >= masterOffLimit, info,
+               tr("You can save only four of this function."), 1500))
+        return;
+    const bool update = check == NameCheck::Update;
+    const MasterOffRecord record = masterOffRecordFromForm();
+    if (refuse(!inputsAvailable({record.Input}, update ? masterOffStore().find(name) : nullptr),
+               info,
+               tr("Selected input is already using in another function! Please select "
+                  "differen input."),
+               1500))
+        return;
+
+    commitRecord(masterOffStore(), list, record, update, name);
+    if (!record.LedOutput.isEmpty())
+        masterOffLedName() = record.LedOutput;
+    resetMasterOffForm();
+    finishSave(list, info, ui->toolBox, masterOffToolBoxIndex, tr("Master Off ["));
+}
+
+// The freed LED output may be one that Welcome or another Master Off function
+// controls; they must not go on controlling an output that nothing holds.
+void MainWindow::on_pushButtonMasterOffDelete_clicked()
+{
+    ClaimSet released;
+    if (!removeCurrentRecord(masterOffStore(), ui->listWidget_MasterOff, released))
+        return;
+    masterOffLedName() = QStringLiteral("  ");
+    resetMasterOffForm();
+    setCountTitle(ui->toolBox, masterOffToolBoxIndex, tr("Master Off ["),
+                  ui->listWidget_MasterOff->count());
+    pruneReleasedOutputs(released);
+}
+
+// Import enforces no count limit, so every row is scanned, not just four.
 void MainWindow::pruneMasterOffOutputs(int outputId)
 {
     QListWidget *list = ui->listWidget_MasterOff;
     int row = 0;
-    while (row < masterOffLimit && row < list->count()) {
+    while (row < list->count()) {
         MasterOffRecord *record = masterOffStore().find(list->item(row)->text());
         if (record && outputId >= 1 && outputId <= 8)
             record->controlOut(outputId) = QStringLiteral("DISABLE");
@@ -89,7 +160,6 @@ void MainWindow::pruneMasterOffOutputs(int outputId)
         }
     }
 }
-
 // Master Off and Welcome only control outputs that some function holds: an
 // output that a delete has freed completely is taken out of both.
 void MainWindow::pruneReleasedOutputs(const ClaimSet &released)

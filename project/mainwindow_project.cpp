@@ -1,3 +1,4 @@
+#include "app/typeviews.h"
 #include "dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
@@ -63,49 +64,6 @@ void showImportRejection(const ProjectFileContent &content)
     }
 }
 
-// How one function type shows in the toolbox, in the order import empties them.
-struct TypeView {
-    QListWidget *list;
-    int toolBoxIndex;
-    const char *emptiedTitle;
-    const char *importPrefix;
-    QStringList ImportedNames::*names;
-};
-
-QVector<TypeView> typeViews(Ui::MainWindow *ui)
-{
-    return {
-        {ui->listWidget_Welcome, 0, QT_TRANSLATE_NOOP("MainWindow", "Welcome [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "Welcome ["), &ImportedNames::welcome},
-        {ui->listWidget_MasterOff, 1, QT_TRANSLATE_NOOP("MainWindow", "Master Off [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "Master Off ["), &ImportedNames::masterOff},
-        {ui->listWidgetLighting, 6, QT_TRANSLATE_NOOP("MainWindow", "Lighting [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "Lighting ["), &ImportedNames::lighting},
-        {ui->listWidget_Logic, 9, QT_TRANSLATE_NOOP("MainWindow", "Logic [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "Logic ["), &ImportedNames::logic},
-        {ui->listWidget_Shutter, 7, QT_TRANSLATE_NOOP("MainWindow", "Shutter/Blind [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "Shutter ["), &ImportedNames::shutter},
-        {ui->listWidget_Acinput, 5, QT_TRANSLATE_NOOP("MainWindow", "Voltage Input [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "Voltage Input ["), &ImportedNames::voltageInput},
-        {ui->listWidget_AirCon, 4, QT_TRANSLATE_NOOP("MainWindow", "Air Conditioner [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "AirCon ["), &ImportedNames::airCon},
-        {ui->listWidget_CardHolder, 2, QT_TRANSLATE_NOOP("MainWindow", "Energy Saving [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "Energy Saving ["), &ImportedNames::energySaving},
-        {ui->listWidget_Dgitialio, 8, QT_TRANSLATE_NOOP("MainWindow", "Digital I/O [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "DigitalIO ["), &ImportedNames::digitalIO},
-        {ui->listWidget_DndMur, 3, QT_TRANSLATE_NOOP("MainWindow", "DND/MUR [0]"),
-         QT_TRANSLATE_NOOP("MainWindow", "DND/MUR ["), &ImportedNames::dndMur},
-    };
-}
-
-void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views)
-{
-    for (const TypeView &view : views) {
-        view.list->clear();
-        toolBox->setItemText(view.toolBoxIndex, MainWindow::tr(view.emptiedTitle));
-    }
-}
-
 // Types without an imported function keep their emptied title.
 void showImportedLists(QToolBox *toolBox, const QVector<TypeView> &views,
                        const ImportedNames &imported)
@@ -163,7 +121,7 @@ void MainWindow::on_ImportButton_clicked()
 
     const QVector<TypeView> views = typeViews(ui);
     releaseAllRecords();
-    emptyLists(ui->toolBox, views);
+    emptyLists(ui->toolBox, views, &TypeView::emptiedTitle);
 
     // Only the buttons that depend on the platform follow; nothing is asked or cleared.
     platformChangeByProgram = 1;
@@ -172,11 +130,7 @@ void MainWindow::on_ImportButton_clicked()
     platformChangeByProgram = 0;
 
     showImportedLists(ui->toolBox, views, rebuildProject(content.document));
-
-    if (ui->stackedWidget->currentIndex() == 0)
-        on_stackedWidget_currentChanged(0);
-    else
-        ui->stackedWidget->setCurrentIndex(0);
+    returnToHomePage();
 }
 
 void MainWindow::on_actionImport_Project_triggered()

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "project/projectdocument.h"
+
+#include <QStringList>
+#include <QVector>
+
+class QListWidget;
+class QToolBox;
+
+namespace Ui
+{
+class MainWindow;
+}
+
+// How one function type shows in the toolbox: its list and its title in each
+// state. Listed in the order Clear all and import empty the project.
+struct TypeView {
+    QListWidget *list;
+    int toolBoxIndex;
+    const char *emptiedTitle; // after import has emptied the project
+    const char *clearedTitle; // after Clear all
+    const char *importPrefix; // before the count of imported functions
+    QStringList ImportedNames::*names;
+};
+
+QVector<TypeView> typeViews(Ui::MainWindow *ui);
+
+// Empties every list and gives each type the title of that state.
+void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views, const char *TypeView::*title);
