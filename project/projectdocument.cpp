@@ -266,114 +266,138 @@ OutputEntry *findOutput(const QString &name)
     return OutputCatalogue::instance().find(name);
 }
 
-// The empty name is in no catalogue, so "known" also means "set".
-bool knownInputs(std::initializer_list<QString> names)
+// Each rule gives the reason an element is skipped, or nothing when it holds.
+QString requiredInput(const char *field, const QString &name)
 {
-    for (const QString &name : names) {
-        if (!findInput(name))
-            return false;
+    if (name.isEmpty())
+        return QStringLiteral("%1 is empty").arg(QLatin1String(field));
+    return findInput(name)
+               ? QString()
+               : QStringLiteral("%1 \"%2\" is no input").arg(QLatin1String(field), name);
+}
+
+QString requiredOutput(const char *field, const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("%1 is empty").arg(QLatin1String(field));
+    return findOutput(name)
+               ? QString()
+               : QStringLiteral("%1 \"%2\" is no output").arg(QLatin1String(field), name);
+}
+
+QString optionalInput(const char *field, const QString &name)
+{
+    return name.isEmpty() ? QString() : requiredInput(field, name);
+}
+
+QString optionalOutput(const char *field, const QString &name)
+{
+    return name.isEmpty() ? QString() : requiredOutput(field, name);
+}
+
+QString firstReason(std::initializer_list<QString> reasons)
+{
+    for (const QString &reason : reasons) {
+        if (!reason.isEmpty())
+            return reason;
     }
-    return true;
+    return QString();
 }
 
-bool knownOutputs(std::initializer_list<QString> names)
+QString skipReason(const ShutterRecord &r)
 {
-    for (const QString &name : names) {
-        if (!findOutput(name))
-            return false;
-    }
-    return true;
+    return firstReason({requiredInput("UpInput", r.UpInput), requiredOutput("UpOutput", r.UpOutput),
+                        requiredInput("DownInput", r.DownInput),
+                        requiredOutput("DownOutput", r.DownOutput)});
 }
 
-bool unsetOrKnownInput(const QString &name)
+// The third input is optional, and an unknown one is kept as text.
+QString skipReason(const LogicRecord &r)
 {
-    return name.isEmpty() || findInput(name);
+    return firstReason({requiredInput("Input1", r.Input1), requiredInput("Input2", r.Input2),
+                        requiredOutput("Output", r.Output)});
 }
 
-bool unsetOrKnownOutput(const QString &name)
-{
-    return name.isEmpty() || findOutput(name);
-}
-
-bool hasAnyOutput(const LightingRecord &record)
+QString skipReason(const LightingRecord &r)
 {
     for (int n = 1; n <= 8; ++n) {
-        if (!record.output(n).isEmpty())
-            return true;
+        if (!r.output(n).isEmpty())
+            return requiredInput("Input", r.Input);
     }
-    return false;
+    return QStringLiteral("no output is enabled");
 }
 
-bool canImport(const ShutterRecord &r)
+QString skipReason(const DigitalIORecord &r)
 {
-    return !r.name.isEmpty() && knownInputs({r.UpInput, r.DownInput}) &&
-           knownOutputs({r.UpOutput, r.DownOutput});
+    return firstReason({requiredInput("Input", r.Input), requiredOutput("Output", r.Output)});
 }
 
-bool canImport(const LogicRecord &r)
+QString skipReason(const DndMurRecord &r)
 {
-    return !r.name.isEmpty() && knownInputs({r.Input1, r.Input2}) && knownOutputs({r.Output});
-}
-
-bool canImport(const LightingRecord &r)
-{
-    return !r.name.isEmpty() && knownInputs({r.Input}) && hasAnyOutput(r);
-}
-
-bool canImport(const DigitalIORecord &r)
-{
-    return !r.name.isEmpty() && knownInputs({r.Input}) && knownOutputs({r.Output});
-}
-
-bool canImport(const DndMurRecord &r)
-{
-    return !r.name.isEmpty() && knownInputs({r.DndInput, r.MurInput}) &&
-           knownOutputs({r.DndOutput, r.MurOutput}) && unsetOrKnownOutput(r.BellOutput) &&
-           unsetOrKnownOutput(r.OccupancyOutput);
+    return firstReason(
+        {requiredInput("DndInput", r.DndInput), requiredOutput("DndOutput", r.DndOutput),
+         requiredInput("MurInput", r.MurInput), requiredOutput("MurOutput", r.MurOutput),
+         optionalOutput("BellOutput", r.BellOutput),
+         optionalOutput("OccupancyOutput", r.OccupancyOutput)});
 }
 
 // Both sensors are optional: export writes an empty Input for a function without card holder.
-bool canImport(const EnergySavingRecord &r)
+QString skipReason(const EnergySavingRecord &r)
 {
-    return !r.name.isEmpty() && unsetOrKnownInput(r.Input) && unsetOrKnownInput(r.DoorSensorInput);
+    return firstReason(
+        {optionalInput("Input", r.Input), optionalInput("DoorSensorInput", r.DoorSensorInput)});
 }
 
 // The balcony sensor is optional.
-bool canImport(const AirConRecord &r)
+QString skipReason(const AirConRecord &r)
 {
-    return !r.name.isEmpty() && unsetOrKnownInput(r.Input) && knownOutputs({r.Output});
+    return firstReason({optionalInput("Input", r.Input), requiredOutput("Output", r.Output)});
 }
 
-bool canImport(const VoltageInputRecord &r)
+QString skipReason(const VoltageInputRecord &r)
 {
-    return !r.name.isEmpty() && knownInputs({r.Input}) && knownOutputs({r.Output});
+    return firstReason({requiredInput("Input", r.Input), requiredOutput("Output", r.Output)});
 }
 
-bool canImport(const MasterOffRecord &r)
+QString skipReason(const MasterOffRecord &r)
 {
-    return !r.name.isEmpty() && knownInputs({r.Input}) && unsetOrKnownOutput(r.LedOutput);
+    return firstReason({requiredInput("Input", r.Input), optionalOutput("LedOutput", r.LedOutput)});
 }
 
-bool canImport(const WelcomeRecord &r)
+QString skipReason(const WelcomeRecord &)
 {
-    return !r.name.isEmpty();
+    return QString();
 }
 
 // A repeated name is skipped before anything is claimed, so that store, list
 // and claims stay in step.
 template <typename Record>
+QString skipReason(const FunctionStore<Record> &store, const Record &record)
+{
+    if (record.name.isEmpty())
+        return QStringLiteral("name is empty");
+    if (store.contains(record.name))
+        return QStringLiteral("repeats the name of an earlier element");
+    return skipReason(record);
+}
+
+template <typename Record>
 void importElements(const QJsonObject &document, const char *key, FunctionStore<Record> &store,
-                    QStringList &names)
+                    QStringList &names, QVector<SkippedElement> *skipped)
 {
     const QJsonValue member = document.value(QLatin1String(key));
     if (!member.isArray())
         return;
     const QJsonArray elements = member.toArray();
-    for (const QJsonValue &value : elements) {
+    for (int index = 0; index < elements.size(); ++index) {
         Record record;
-        fromJson(value.toObject(), record);
-        if (store.contains(record.name) || !canImport(record))
+        fromJson(elements.at(index).toObject(), record);
+        const QString reason = skipReason(store, record);
+        if (!reason.isEmpty()) {
+            if (skipped)
+                skipped->append({QLatin1String(key), index, record.name, reason});
             continue;
+        }
         claim(importClaimsOf(record));
         store.add(record);
         names.append(record.name);
@@ -588,18 +612,18 @@ Platform platformFromType(const QString &platformType)
     return platformType == QLatin1String("MV210") ? Platform::MV210 : Platform::MV211;
 }
 
-ImportedNames rebuildProject(const QJsonObject &document)
+ImportedNames rebuildProject(const QJsonObject &document, QVector<SkippedElement> *skipped)
 {
     ImportedNames names;
-    importElements(document, "Shutter", shutterStore(), names.shutter);
-    importElements(document, "Logic", logicStore(), names.logic);
-    importElements(document, "Lighting", lightingStore(), names.lighting);
-    importElements(document, "DigitalIO", digitalIOStore(), names.digitalIO);
-    importElements(document, "DNDMUR", dndMurStore(), names.dndMur);
-    importElements(document, "EnergySaving", energySavingStore(), names.energySaving);
-    importElements(document, "AirConditioner", airConStore(), names.airCon);
-    importElements(document, "VoltageInput", voltageInputStore(), names.voltageInput);
-    importElements(document, "MasterOff", masterOffStore(), names.masterOff);
-    importElements(document, "Welcome", welcomeStore(), names.welcome);
+    importElements(document, "Shutter", shutterStore(), names.shutter, skipped);
+    importElements(document, "Logic", logicStore(), names.logic, skipped);
+    importElements(document, "Lighting", lightingStore(), names.lighting, skipped);
+    importElements(document, "DigitalIO", digitalIOStore(), names.digitalIO, skipped);
+    importElements(document, "DNDMUR", dndMurStore(), names.dndMur, skipped);
+    importElements(document, "EnergySaving", energySavingStore(), names.energySaving, skipped);
+    importElements(document, "AirConditioner", airConStore(), names.airCon, skipped);
+    importElements(document, "VoltageInput", voltageInputStore(), names.voltageInput, skipped);
+    importElements(document, "MasterOff", masterOffStore(), names.masterOff, skipped);
+    importElements(document, "Welcome", welcomeStore(), names.welcome, skipped);
     return names;
 }

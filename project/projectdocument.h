@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The .rccfg document: the ten stores as JSON, its one-line text form, and
 // reading a file back into the stores.
@@ -91,6 +92,16 @@ struct ImportedNames {
         masterOff, welcome;
 };
 
+// An element that import leaves out, and why.
+struct SkippedElement {
+    QString type; // the document's array key, e.g. "Lighting"
+    int index;    // position in that array
+    QString name;
+    QString reason;
+};
+
 // Refills the (emptied) stores from an accepted document, claiming the I/O of
-// each function taken; elements that break their type's rules are skipped.
-ImportedNames rebuildProject(const QJsonObject &document);
+// each function taken; elements that break their type's rules are skipped
+// (and listed in skipped when given).
+ImportedNames rebuildProject(const QJsonObject &document,
+                             QVector<SkippedElement> *skipped = nullptr);
