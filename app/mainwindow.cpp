@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "model/stores.h"
+#include "model/version.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -12,8 +13,6 @@ const int EXIT_CODE_REBOOT = -123456789;
 
 namespace
 {
-
-const char *const programVersion = "v2.0.2";
 
 const char *const pageButtonStyle =
     "QToolButton{border: 2px solid gray;border-radius: 10px; padding: 0 8px;}"
@@ -78,7 +77,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->textEdit->setCursorWidth(0);
     ui->textEdit->setTextInteractionFlags(Qt::NoTextInteraction);
 
-    ui->label_version->setText(QString::fromLatin1(programVersion));
+    ui->label_version->setText(programVersion());
     versionText = ui->label_version->text();
 }
 

@@ -1,5 +1,7 @@
 #include "model/stores.h"
 
+#include "model/catalogue.h"
+
 namespace
 {
 
@@ -127,4 +129,13 @@ void releaseAllRecords()
     releaseEnergySavingRecords();
     releaseDigitalIORecords();
     releaseDndMurRecords();
+}
+
+void startBlankProject()
+{
+    releaseAllRecords();
+    for (InputEntry &entry : InputCatalogue::instance().rows())
+        entry.useCount = 0;
+    for (OutputEntry &entry : OutputCatalogue::instance().rows())
+        entry = OutputEntry{entry.id, entry.name, 0, 0, 0, 0};
 }

@@ -30,3 +30,6 @@ bool releaseMasterOffRecords();
 void clearWelcomeRecords();
 // Empties every store, giving back all claims.
 void releaseAllRecords();
+// Empties every store and returns every catalogue row to its first state,
+// lock flags included: a new project that owes nothing to the last one.
+void startBlankProject();

@@ -18,10 +18,6 @@ const char *const exportFilter =
     QT_TRANSLATE_NOOP("MainWindow", "Room Controller Standalone IO Config File (*.rccfg)");
 const char *const importFilter = QT_TRANSLATE_NOOP(
     "MainWindow", "Room Controller Standalone IO Config File (*.rccfg);;Any File (*.*)");
-const char *const invalidContentText = QT_TRANSLATE_NOOP(
-    "MainWindow",
-    "The selected file content is not valid. Please select a correct \"rccfg\" file.");
-
 QString startingPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) +
@@ -43,25 +39,8 @@ void showFileBox(const QString &title, const QString &text,
 
 void showImportRejection(const ProjectFileContent &content)
 {
-    switch (content.check) {
-    case ProjectCheck::CannotOpen:
-        showFileBox(MainWindow::tr("File Error"), MainWindow::tr("The file could not be opened!"),
-                    content.errorText);
-        break;
-    case ProjectCheck::NotValid:
-        showFileBox(MainWindow::tr("File Error"), MainWindow::tr("The file is not valid!"),
-                    MainWindow::tr(invalidContentText));
-        break;
-    case ProjectCheck::NoPlatformType:
-        showFileBox(QString(), MainWindow::tr(invalidContentText));
-        break;
-    case ProjectCheck::WrongVersion:
-        showFileBox(QString(), MainWindow::tr("The selected file version is not compatible. "
-                                              "Version is on the home page."));
-        break;
-    case ProjectCheck::Accepted:
-        break;
-    }
+    const ProjectMessage message = rejectionMessage(content);
+    showFileBox(message.title, message.text, message.informativeText);
 }
 
 // Types without an imported function keep their emptied title.

@@ -3,6 +3,7 @@
 #include "model/stores.h"
 #include "project/envelope.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +16,12 @@ namespace
 {
 
 // --- Field tables: one row per JSON member, shared by writing and reading ---
+
+// The window's own texts, so that every program of the suite says the same.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
 
 template <typename Record> struct TextField {
     const char *key;
@@ -591,20 +598,51 @@ ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVe
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !json.isObject())
         return verdict(ProjectCheck::NotValid);
-    const QJsonObject document = json.object();
+    ProjectFileContent content = checkProjectDocument(json.object(), expectedVersion);
+    content.text = bytes;
+    return content;
+}
+
+ProjectFileContent checkProjectDocument(const QJsonObject &document, const QString &expectedVersion)
+{
     if (hasOversizedArray(document))
         return verdict(ProjectCheck::NotValid);
-
-    const QString platformType = document.value(QStringLiteral("PlatformType")).toString();
-    if (platformType.isEmpty())
-        return verdict(ProjectCheck::NoPlatformType);
-    if (document.value(QStringLiteral("Version")).toString() != expectedVersion)
-        return verdict(ProjectCheck::WrongVersion);
-
     ProjectFileContent content = verdict(ProjectCheck::Accepted);
-    content.platformType = platformType;
     content.document = document;
+    content.platformType = document.value(QStringLiteral("PlatformType")).toString();
+    if (content.platformType.isEmpty())
+        content.check = ProjectCheck::NoPlatformType;
+    else if (document.value(QStringLiteral("Version")).toString() != expectedVersion)
+        content.check = ProjectCheck::WrongVersion;
     return content;
+}
+
+ProjectMessage rejectionMessage(const ProjectFileContent &content)
+{
+    const QString invalidContent = translated(
+        "The selected file content is not valid. Please select a correct \"rccfg\" file.");
+    switch (content.check) {
+    case ProjectCheck::CannotOpen:
+        return {translated("File Error"), translated("The file could not be opened!"),
+                content.errorText};
+    case ProjectCheck::NotValid:
+        return {translated("File Error"), translated("The file is not valid!"), invalidContent};
+    case ProjectCheck::NoPlatformType:
+        return {QString(), invalidContent, QString()};
+    case ProjectCheck::WrongVersion:
+        return {QString(),
+                translated("The selected file version is not compatible. Version is on the "
+                           "home page."),
+                QString()};
+    case ProjectCheck::Accepted:
+        break;
+    }
+    return {};
+}
+
+QString platformText(Platform platform)
+{
+    return QLatin1String(platform == Platform::MV210 ? "MV210" : "MV211");
 }
 
 Platform platformFromType(const QString &platformType)

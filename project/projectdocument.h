@@ -74,7 +74,10 @@ struct ProjectFileContent {
     ProjectCheck check = ProjectCheck::NotValid;
     QString errorText;
     QString platformType;
+    // Set whenever the file parsed as an object, even when its platform type
+    // or version is refused.
     QJsonObject document;
+    QByteArray text; // the deciphered bytes, padding included
 };
 
 // Everything that can reject a file is decided here, before the open project
@@ -83,8 +86,22 @@ ProjectFileContent readProjectFile(const QString &path, const QString &expectedV
 // The same checks on bytes already read (deciphered first when they are whole blocks).
 ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVersion);
 
+// The checks on a parsed document: its size, platform type and version.
+ProjectFileContent checkProjectDocument(const QJsonObject &document,
+                                        const QString &expectedVersion);
+
+// What the user is told about a refused file: title, text, informative text.
+struct ProjectMessage {
+    QString title;
+    QString text;
+    QString informativeText;
+};
+ProjectMessage rejectionMessage(const ProjectFileContent &content);
+
 // "MV210" selects the small controller, any other text the large one.
 Platform platformFromType(const QString &platformType);
+// The platform type's text as the window's selector shows it.
+QString platformText(Platform platform);
 
 // Names of the functions an import added, per type, in list order.
 struct ImportedNames {

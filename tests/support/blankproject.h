@@ -8,9 +8,5 @@
 // core tests need no window library.
 inline void resetToBlankProject()
 {
-    releaseAllRecords();
-    for (InputEntry &entry : InputCatalogue::instance().rows())
-        entry.useCount = 0;
-    for (OutputEntry &entry : OutputCatalogue::instance().rows())
-        entry = OutputEntry{entry.id, entry.name, 0, 0, 0, 0};
+    startBlankProject();
 }
