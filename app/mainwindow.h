@@ -181,15 +181,23 @@ private:
     // Energy Saving editor
     void fillEnergySavingChoices(int selectedIndex);
     void showEnergySavingPage();
+    void resetEnergySavingForm();
+    EnergySavingRecord energySavingRecordFromForm() const;
 
     // Air Conditioner editor
     void fillAirConChoices(int balconySelectedIndex, int outputSelectedIndex);
     void showAirConPage();
+    void resetAirConForm();
+    void resetAirConBalconySettings();
+    void resetAirConMotionSettings();
+    AirConRecord airConRecordFromForm() const;
 
     // DND/MUR editor
     void fillDndMurChoices(int keepDndInput, int keepDndOutput, int keepMurInput, int keepMurOutput,
                            int keepBell, int keepOccupancy);
     void showDndMurPage();
+    void resetDndMurForm();
+    DndMurRecord dndMurRecordFromForm() const;
 
     // Keep Master Off and Welcome off outputs that no function uses any more.
     void pruneMasterOffOutputs(int outputId);

@@ -42,14 +42,7 @@ QVector<Entry *> rowsById(Catalogue &catalogue, std::initializer_list<int> ids)
 
 bool confirmUpdate(QWidget *parent, const QString &name)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(tr("Caution"));
-    box.setText(name + tr(" object has been modified."));
-    box.setInformativeText(tr("Do you want to save your changes?"));
-    box.setStandardButtons(QMessageBox::Save | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.setIcon(QMessageBox::Warning);
-    return DialogSeam::execMessageBox(box) == QMessageBox::Save;
+    return EditorOps::askToSave(parent, name + tr(" object has been modified."));
 }
 
 } // namespace
@@ -191,4 +184,35 @@ EditorOps::NameCheck EditorOps::checkItemName(QWidget *parent, const QListWidget
         return NameCheck::Rejected;
     }
     return confirmUpdate(parent, name) ? NameCheck::Update : NameCheck::Rejected;
+}
+
+bool EditorOps::askToSave(QWidget *parent, const QString &text)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(tr("Caution"));
+    box.setText(text);
+    box.setInformativeText(tr("Do you want to save your changes?"));
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setIcon(QMessageBox::Warning);
+    return DialogSeam::execMessageBox(box) == QMessageBox::Save;
+}
+
+void EditorOps::setWidgetsEnabled(std::initializer_list<QWidget *> widgets, bool enabled)
+{
+    for (QWidget *widget : widgets)
+        widget->setEnabled(enabled);
+}
+
+QString EditorOps::enableText(bool on)
+{
+    return on ? QStringLiteral("ENABLE") : QStringLiteral("DISABLE");
+}
+
+bool EditorOps::keepMotionSensorInStep(QWidget *parent, MotionSensor::Owner owner,
+                                       const QString &name, const MotionSensor::Settings &page,
+                                       const QString &question)
+{
+    return MotionSensor::keepOthersInStep(owner, name, page,
+                                          [&] { return askToSave(parent, question); });
 }

@@ -3,6 +3,7 @@
 #include "model/catalogue.h"
 #include "model/claims.h"
 #include "model/functionstore.h"
+#include "model/motionsensor.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -106,6 +107,21 @@ bool removeCurrentRecord(FunctionStore<Record> &store, QListWidget *list, ClaimS
 
 // True when all eight "ENABLE"/"DISABLE" fields read "DISABLE".
 template <typename Record> bool allOutputsDisabled(const Record &record);
+
+// The "Caution" question before a save changes saved functions: text, then
+// "Do you want to save your changes?" with Save and Cancel. True for Save.
+bool askToSave(QWidget *parent, const QString &text);
+
+// Enables or disables a group of widgets together (a sensor and its captions).
+void setWidgetsEnabled(std::initializer_list<QWidget *> widgets, bool enabled);
+// "ENABLE" or "DISABLE", as records store a check box.
+QString enableText(bool on);
+
+// Saving a function that uses the room's motion sensor: the other functions'
+// copies of its settings follow the page once the user agrees to question
+// (asked only when some differ). False, with nothing changed, when declined.
+bool keepMotionSensorInStep(QWidget *parent, MotionSensor::Owner owner, const QString &name,
+                            const MotionSensor::Settings &page, const QString &question);
 
 } // namespace EditorOps
 
