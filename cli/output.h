@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QTextStream>
+
+class QIODevice;
+
+// Everything the tool prints goes through these two streams, so that tests
+// can run a command in-process and read what it said.
+namespace Cli
+{
+
+QTextStream &out();
+QTextStream &err();
+
+// Points the streams at other devices (nullptr: back to stdout and stderr).
+void redirectOutput(QIODevice *outDevice, QIODevice *errDevice);
+
+// Exit statuses, documented in the man page.
+enum Status { Success = 0, Findings = 1, Failure = 2 };
+
+} // namespace Cli

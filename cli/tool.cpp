@@ -1,0 +1,59 @@
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "model/version.h"
+
+std::vector<std::unique_ptr<Command>> allCommands()
+{
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<ShowCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
+    commands.push_back(std::make_unique<DiffCommand>());
+    commands.push_back(std::make_unique<ReportCommand>());
+    commands.push_back(std::make_unique<PackCommand>());
+    commands.push_back(std::make_unique<UnpackCommand>());
+    return commands;
+}
+
+namespace
+{
+
+void printUsage(QTextStream &stream)
+{
+    stream << "Usage: zaren800-cfg COMMAND [options] ARGUMENTS\n\n"
+              "Looks into, checks and writes ZAREN800 project files (.rccfg).\n\n"
+              "Commands:\n";
+    for (const auto &command : allCommands())
+        stream << "  " << command->name().leftJustified(8) << command->description() << '\n';
+    stream << "\nzaren800-cfg COMMAND --help shows a command's arguments and options.\n"
+              "  --help     Shows this help.\n"
+              "  --version  Shows the program version.\n";
+}
+
+} // namespace
+
+int runTool(const QStringList &arguments)
+{
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        printUsage(Cli::out());
+        return Cli::Success;
+    }
+    if (first == QLatin1String("--version")) {
+        Cli::out() << "zaren800-cfg " << programVersion() << '\n';
+        return Cli::Success;
+    }
+    for (const auto &command : allCommands()) {
+        if (command->name() == first) {
+            const int status = command->execute(arguments.mid(1));
+            Cli::out().flush();
+            Cli::err().flush();
+            return status;
+        }
+    }
+    if (first.isEmpty())
+        Cli::err() << "zaren800-cfg: no command given\n\n";
+    else
+        Cli::err() << "zaren800-cfg: unknown command \"" << first << "\"\n\n";
+    printUsage(Cli::err());
+    return Cli::Failure;
+}

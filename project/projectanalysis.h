@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/finding.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QVector>
+
+// Everything the checks find in a document that import accepts: the elements
+// import would skip and why, then the values the editors could not have
+// produced on its platform. The document is rebuilt into a blank project
+// first, so the stores hold it afterwards.
+QVector<Finding> analyzeProject(const QJsonObject &document, const QString &platformType);

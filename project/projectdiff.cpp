@@ -1,0 +1,124 @@
+#include "project/projectdiff.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStringList>
+
+namespace
+{
+
+// Values as the file writes them: strings quoted, numbers plain.
+QString shown(const QJsonValue &value)
+{
+    if (value.isUndefined())
+        return QStringLiteral("(missing)");
+    if (value.isString())
+        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
+    const QJsonArray wrapped{value};
+    const QByteArray json = QJsonDocument(wrapped).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+// The members of either object, in the file's order.
+QStringList allKeys(const QJsonObject &a, const QJsonObject &b)
+{
+    QStringList keys = a.keys();
+    for (const QString &key : b.keys()) {
+        if (!keys.contains(key))
+            keys.append(key);
+    }
+    keys.sort();
+    return keys;
+}
+
+// Functions of one type by name, in file order; a repeated name counts once.
+struct Functions {
+    QStringList names;
+    QHash<QString, QJsonObject> byName;
+};
+
+Functions functionsOf(const QJsonValue &member)
+{
+    Functions functions;
+    const QJsonArray elements = member.toArray();
+    for (const QJsonValue &element : elements) {
+        const QJsonObject object = element.toObject();
+        const QString name = object.value(QStringLiteral("name")).toString();
+        if (functions.byName.contains(name))
+            continue;
+        functions.names.append(name);
+        functions.byName.insert(name, object);
+    }
+    return functions;
+}
+
+void diffFields(const QString &type, const QString &name, const QJsonObject &before,
+                const QJsonObject &after, QVector<Difference> &differences)
+{
+    for (const QString &key : allKeys(before, after)) {
+        const QJsonValue a = before.value(key);
+        const QJsonValue b = after.value(key);
+        if (a != b)
+            differences.append({Difference::Kind::Changed, type, name, key, shown(a), shown(b)});
+    }
+}
+
+void diffType(const QString &type, const QJsonValue &before, const QJsonValue &after,
+              QVector<Difference> &differences)
+{
+    const Functions a = functionsOf(before);
+    const Functions b = functionsOf(after);
+    QStringList kept;
+    for (const QString &name : a.names) {
+        if (!b.byName.contains(name))
+            differences.append({Difference::Kind::Removed, type, name, {}, {}, {}});
+        else
+            kept.append(name);
+    }
+    QStringList keptAfter;
+    for (const QString &name : b.names) {
+        if (!a.byName.contains(name))
+            differences.append({Difference::Kind::Added, type, name, {}, {}, {}});
+        else
+            keptAfter.append(name);
+    }
+    if (kept != keptAfter)
+        differences.append({Difference::Kind::Reordered, type, {}, {}, {}, {}});
+    for (const QString &name : kept)
+        diffFields(type, name, a.byName.value(name), b.byName.value(name), differences);
+}
+
+} // namespace
+
+QString Difference::toString() const
+{
+    const QString function = type + QStringLiteral(" \"") + name + QStringLiteral("\"");
+    switch (kind) {
+    case Kind::Added:
+        return function + QStringLiteral(": added");
+    case Kind::Removed:
+        return function + QStringLiteral(": removed");
+    case Kind::Reordered:
+        return type + QStringLiteral(": functions in another order");
+    case Kind::Changed:
+        break;
+    }
+    const QString change = field + QLatin1Char(' ') + before + QStringLiteral(" -> ") + after;
+    return type.isEmpty() ? change : function + QStringLiteral(": ") + change;
+}
+
+QVector<Difference> diffProjects(const QJsonObject &before, const QJsonObject &after)
+{
+    QVector<Difference> differences;
+    for (const QString &key : allKeys(before, after)) {
+        if (key == QLatin1String("CreateTime"))
+            continue;
+        const QJsonValue a = before.value(key);
+        const QJsonValue b = after.value(key);
+        if (a.isArray() || b.isArray())
+            diffType(key, a, b, differences);
+        else if (a != b)
+            differences.append({Difference::Kind::Changed, {}, {}, key, shown(a), shown(b)});
+    }
+    return differences;
+}
