@@ -109,7 +109,7 @@ bool removeCurrentRecord(FunctionStore<Record> &store, QListWidget *list, ClaimS
 // True when all eight "ENABLE"/"DISABLE" fields read "DISABLE".
 template <typename Record> bool allOutputsDisabled(const Record &record);
 
-// --- Pages of choice lists (Shutter/Blind, Digital I/O, Logic, Voltage Input) ---
+// --- Pages whose inputs and outputs are choice lists ---
 
 // A choice list with an index in it: the keep index of a fill, or the
 // saved choice to select.
