@@ -203,6 +203,10 @@ private:
     void pruneMasterOffOutputs(int outputId);
     void pruneWelcomeOutputs(int outputId);
     void pruneReleasedOutputs(const ClaimSet &released);
+    // The Delete of a page: removes the function of the list's current row,
+    // then prunes the outputs it freed. False when no row is current.
+    template <typename Record>
+    bool deleteCurrentFunction(FunctionStore<Record> &store, QListWidget *list);
 
     // Project file (project/mainwindow_project.cpp)
 
@@ -224,3 +228,13 @@ private:
     bool dndMurItemSelected;
     int platformChangeByProgram;
 };
+
+template <typename Record>
+bool MainWindow::deleteCurrentFunction(FunctionStore<Record> &store, QListWidget *list)
+{
+    ClaimSet released;
+    if (!EditorOps::removeCurrentRecord(store, list, released))
+        return false;
+    pruneReleasedOutputs(released);
+    return true;
+}

@@ -19,8 +19,7 @@ void MainWindow::resetDigitalIOForm()
 {
     ui->lineEditDigitalIOName->setText(
         proposedName(QStringLiteral("Digital I/O-"), ui->listWidget_Dgitialio));
-    ui->spinBoxDigitalIOOnDelay->setValue(0);
-    ui->spinBoxDigitalIOOffDelay->setValue(0);
+    setValues({ui->spinBoxDigitalIOOnDelay, ui->spinBoxDigitalIOOffDelay}, 0);
     ui->comboBox_DigitalIODebounceTime->setCurrentIndex(defaultDebounceIndex);
     ui->comboBox_DigitalIOContactType->setCurrentIndex(0);
     fillDigitalIOChoices(-1, -1);
@@ -28,14 +27,12 @@ void MainWindow::resetDigitalIOForm()
 
 void MainWindow::showDigitalIOPage()
 {
-    if (!digitalIOItemSelected) {
+    const DigitalIORecord *record =
+        recordToShow(digitalIOItemSelected, digitalIOStore(), ui->listWidget_Dgitialio);
+    if (!record) {
         resetDigitalIOForm();
         return;
     }
-    digitalIOItemSelected = false;
-    const DigitalIORecord *record = digitalIOStore().find(selectedName(ui->listWidget_Dgitialio));
-    if (!record)
-        return;
     ui->lineEditDigitalIOName->setText(record->name);
     ui->comboBox_DigitalIOContactType->setCurrentText(record->ContactType);
     ui->spinBoxDigitalIOOnDelay->setValue(record->OnDelay);
@@ -44,8 +41,7 @@ void MainWindow::showDigitalIOPage()
     const int input = indexOfRow(offeredInputs(currentPlatform()), record->Input);
     const int output = indexOfRow(offeredOutputs(currentPlatform()), record->Output);
     fillDigitalIOChoices(input, output);
-    ui->comboBox_DigitalIOInput->setCurrentIndex(input);
-    ui->comboBox_DigitalIOOutput->setCurrentIndex(output);
+    selectChoices({{ui->comboBox_DigitalIOInput, input}, {ui->comboBox_DigitalIOOutput, output}});
 }
 
 DigitalIORecord MainWindow::digitalIORecordFromForm() const
@@ -65,38 +61,19 @@ void MainWindow::on_pushButtonDigitalIOSave_clicked()
 {
     QLabel *info = ui->label_DigitalIOUI_Info;
     QListWidget *list = ui->listWidget_Dgitialio;
-    const QComboBox *input = ui->comboBox_DigitalIOInput;
-    const QComboBox *output = ui->comboBox_DigitalIOOutput;
-    const QString name = ui->lineEditDigitalIOName->text();
-    if (refuseEmptyName(name, info) ||
-        refuse(input->count() == 0 || output->count() == 0, info,
-               tr("No available Input Or Output!"), 2500) ||
-        refuse(input->currentIndex() < 0 || output->currentIndex() < 0, info,
-               tr("Please select input and output!"), 2500))
+    if (refuseEmptyName(ui->lineEditDigitalIOName->text(), info) ||
+        refuseMissingChoices(info, {ui->comboBox_DigitalIOInput, ui->comboBox_DigitalIOOutput}) ||
+        !saveRecord(this, digitalIOStore(), list, info, digitalIORecordFromForm(),
+                    HeldInputText::Differen))
         return;
-    const NameCheck check = checkItemName(this, list, info, name);
-    if (check == NameCheck::Rejected)
-        return;
-    const bool update = check == NameCheck::Update;
-    const DigitalIORecord record = digitalIORecordFromForm();
-    if (refuse(!inputsAvailable({record.Input}, update ? digitalIOStore().find(name) : nullptr),
-               info,
-               tr("Selected input is already using in another function! Please select "
-                  "differen input."),
-               1500))
-        return;
-
-    commitRecord(digitalIOStore(), list, record, update, name);
     resetDigitalIOForm();
     finishSave(list, info, ui->toolBox, digitalIOToolBoxIndex, tr("Digital I/O ["));
 }
 
 void MainWindow::on_pushButtonDigitalIODelete_clicked()
 {
-    ClaimSet released;
-    if (!removeCurrentRecord(digitalIOStore(), ui->listWidget_Dgitialio, released))
+    if (!deleteCurrentFunction(digitalIOStore(), ui->listWidget_Dgitialio))
         return;
-    pruneReleasedOutputs(released);
     resetDigitalIOForm();
     setCountTitle(ui->toolBox, digitalIOToolBoxIndex, tr("Digital I/O ["),
                   ui->listWidget_Dgitialio->count());

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QToolBox>
@@ -215,4 +216,55 @@ bool EditorOps::keepMotionSensorInStep(QWidget *parent, MotionSensor::Owner owne
 {
     return MotionSensor::keepOthersInStep(owner, name, page,
                                           [&] { return askToSave(parent, question); });
+}
+
+void EditorOps::selectChoices(std::initializer_list<Choice> lists)
+{
+    for (const Choice &list : lists)
+        list.first->setCurrentIndex(list.second);
+}
+
+void EditorOps::setIndexes(std::initializer_list<QComboBox *> lists, int index)
+{
+    for (QComboBox *list : lists)
+        list->setCurrentIndex(index);
+}
+
+void EditorOps::setValues(std::initializer_list<QSpinBox *> spinBoxes, int value)
+{
+    for (QSpinBox *spinBox : spinBoxes)
+        spinBox->setValue(value);
+}
+
+bool EditorOps::refuseMissingChoices(QLabel *info, std::initializer_list<const QComboBox *> lists)
+{
+    bool empty = false;
+    bool unchosen = false;
+    for (const QComboBox *list : lists) {
+        empty = empty || list->count() == 0;
+        unchosen = unchosen || list->currentIndex() < 0;
+    }
+    return refuse(empty, info, tr("No available Input Or Output!"), 2500) ||
+           refuse(unchosen, info, tr("Please select input and output!"), 2500);
+}
+
+bool EditorOps::sameChoice(std::initializer_list<const QComboBox *> lists)
+{
+    QVector<int> chosen;
+    for (const QComboBox *list : lists) {
+        const int index = list->currentIndex();
+        if (index >= 0 && chosen.contains(index))
+            return true;
+        chosen.append(index);
+    }
+    return false;
+}
+
+QString EditorOps::heldInputText(HeldInputText text)
+{
+    return text == HeldInputText::Differen
+               ? tr("Selected input is already using in another function! Please select "
+                    "differen input.")
+               : tr("Selected input is already using in another function! Please select "
+                    "different input.");
 }

@@ -11,9 +11,11 @@
 #include <QVector>
 #include <array>
 #include <initializer_list>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
+class QSpinBox;
 class QToolBox;
 class QWidget;
 
@@ -123,6 +125,46 @@ QString enableText(bool on);
 bool keepMotionSensorInStep(QWidget *parent, MotionSensor::Owner owner, const QString &name,
                             const MotionSensor::Settings &page, const QString &question);
 
+// --- Pages whose inputs and outputs are choice lists ---
+
+// A choice list with an index in it: the keep index of a fill, or the
+// saved choice to select.
+using Choice = std::pair<QComboBox *, int>;
+
+// Fills several lists from the same rows, each against its own keep index
+// (the up and down inputs of a shutter, the three inputs of a gate).
+template <typename Entry>
+void fillChoices(std::initializer_list<Choice> lists, const QVector<Entry *> &rows);
+// Selects a shown record's own choices once its lists are filled.
+void selectChoices(std::initializer_list<Choice> lists);
+
+// The record a page is to show: that of the list's current row when the page
+// was opened from its list (the flag is consumed), else nullptr for a new item.
+template <typename Record>
+const Record *recordToShow(bool &itemSelected, const FunctionStore<Record> &store,
+                           const QListWidget *list);
+
+// Page defaults.
+void setIndexes(std::initializer_list<QComboBox *> lists, int index);
+void setValues(std::initializer_list<QSpinBox *> spinBoxes, int value);
+
+// "No available Input Or Output!" when a list is empty, else "Please select
+// input and output!" when one has no choice.
+bool refuseMissingChoices(QLabel *info, std::initializer_list<const QComboBox *> lists);
+// True when two of the lists hold the same choice; no choice matches none.
+bool sameChoice(std::initializer_list<const QComboBox *> lists);
+
+// Pages word the refusal of an input held elsewhere in one of two ways.
+enum class HeldInputText { Differen, Different };
+
+// The steps every Save ends with once the page's own checks passed: the name
+// check (with the confirmation of an update), the refusal of an input that
+// another function holds, then commitRecord. False when refused.
+template <typename Record>
+bool saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list, QLabel *info,
+                const Record &record, HeldInputText text);
+QString heldInputText(HeldInputText text);
+
 } // namespace EditorOps
 
 template <typename Entry>
@@ -197,4 +239,36 @@ template <typename Record> bool EditorOps::allOutputsDisabled(const Record &reco
             return false;
     }
     return true;
+}
+
+template <typename Entry>
+void EditorOps::fillChoices(std::initializer_list<Choice> lists, const QVector<Entry *> &rows)
+{
+    for (const Choice &list : lists)
+        fillChoices(list.first, rows, list.second);
+}
+
+template <typename Record>
+bool EditorOps::saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list,
+                           QLabel *info, const Record &record, HeldInputText text)
+{
+    const NameCheck check = checkItemName(parent, list, info, record.name);
+    if (check == NameCheck::Rejected)
+        return false;
+    const bool update = check == NameCheck::Update;
+    const Record *old = update ? store.find(record.name) : nullptr;
+    if (refuse(!inputsAvailable(claimsOf(record).inputs, old), info, heldInputText(text), 1500))
+        return false;
+    commitRecord(store, list, record, update, record.name);
+    return true;
+}
+
+template <typename Record>
+const Record *EditorOps::recordToShow(bool &itemSelected, const FunctionStore<Record> &store,
+                                      const QListWidget *list)
+{
+    if (!itemSelected)
+        return nullptr;
+    itemSelected = false;
+    return store.find(selectedName(list));
 }
