@@ -1,5 +1,8 @@
 #include "project/aes.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace
 {
 
@@ -47,70 +50,97 @@ const quint8 inverseSBox[256] = {
 const quint8 roundConstant[roundCount + 1] = {0x8d, 0x01, 0x02, 0x04, 0x08, 0x10,
                                               0x20, 0x40, 0x80, 0x1b, 0x36};
 
-quint8 timesTwo(quint8 value)
+// Multiplication by 2 in GF(2^8): shift, and fold the carried-out bit back
+// in with 0x1b. Branch-free, so that rounds compile to straight-line code.
+inline quint8 timesTwo(quint8 value)
 {
-    return quint8((value << 1) ^ ((value & 0x80) ? 0x1b : 0x00));
+    return quint8((value << 1) ^ (-(value >> 7) & 0x1b));
 }
 
-// Multiplication in GF(2^8) by doubling and adding, enough for the small
-// constants of MixColumns and its inverse.
-quint8 multiply(quint8 value, quint8 factor)
+// Byte 4c+r is row r of column c. ShiftRows turns row r left by r columns, so
+// column c of its result takes row r from column c+r; InvShiftRows from c-r.
+constexpr int shiftedIndex(int column, int row, int direction)
 {
-    quint8 product = 0;
-    while (factor != 0) {
-        if (factor & 1)
-            product ^= value;
-        value = timesTwo(value);
-        factor >>= 1;
-    }
-    return product;
+    return 4 * ((column + direction * row + 4) % 4) + row;
 }
 
-void addRoundKey(quint8 *state, const AesContext &context, int round)
+// Row r of a column times the circulant matrix {02 03 01 01} (MixColumns):
+// a[r] ^ (a0 ^ a1 ^ a2 ^ a3) ^ 2·(a[r] ^ a[r+1]).
+inline quint8 mixedRow(quint8 row, quint8 next, quint8 all)
 {
-    const quint8 *key = context.roundKey + round * blockSize;
-    for (int i = 0; i < blockSize; ++i)
-        state[i] ^= key[i];
+    return quint8(row ^ all ^ timesTwo(row ^ next));
 }
 
-void substituteBytes(quint8 *state, const quint8 *table)
+// SubBytes, ShiftRows, MixColumns and AddRoundKey for one column of the
+// result. The bytes stay in named locals and every output byte is written
+// once, which keeps the compiler from packing them into vector registers.
+template <int c> void encryptColumn(const quint8 *in, quint8 *out, const quint8 *roundKey)
 {
-    for (int i = 0; i < blockSize; ++i)
-        state[i] = table[state[i]];
+    const quint8 a0 = sBox[in[shiftedIndex(c, 0, +1)]];
+    const quint8 a1 = sBox[in[shiftedIndex(c, 1, +1)]];
+    const quint8 a2 = sBox[in[shiftedIndex(c, 2, +1)]];
+    const quint8 a3 = sBox[in[shiftedIndex(c, 3, +1)]];
+    const quint8 all = quint8(a0 ^ a1 ^ a2 ^ a3);
+    const quint8 *key = roundKey + 4 * c;
+    out[4 * c] = quint8(mixedRow(a0, a1, all) ^ key[0]);
+    out[4 * c + 1] = quint8(mixedRow(a1, a2, all) ^ key[1]);
+    out[4 * c + 2] = quint8(mixedRow(a2, a3, all) ^ key[2]);
+    out[4 * c + 3] = quint8(mixedRow(a3, a0, all) ^ key[3]);
 }
 
-// Byte 4c+r is row r of column c; row r turns left by r columns when
-// encrypting and right by r columns when decrypting.
-void shiftRows(quint8 *state, int direction)
+// InvShiftRows, InvSubBytes, AddRoundKey and InvMixColumns for one column.
+// {0e 0b 0d 09} = {02 03 01 01}·{05 00 04 00}: the sparse factor adds
+// 4·(a0 ^ a2) to rows 0 and 2 and 4·(a1 ^ a3) to rows 1 and 3, and
+// MixColumns does the rest.
+template <int c> void decryptColumn(const quint8 *in, quint8 *out, const quint8 *roundKey)
 {
-    quint8 shifted[blockSize];
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 4; ++row) {
-            const int source = (column + direction * row + 4) % 4;
-            shifted[4 * column + row] = state[4 * source + row];
-        }
-    }
-    for (int i = 0; i < blockSize; ++i)
-        state[i] = shifted[i];
+    const quint8 *key = roundKey + 4 * c;
+    quint8 a0 = quint8(inverseSBox[in[shiftedIndex(c, 0, -1)]] ^ key[0]);
+    quint8 a1 = quint8(inverseSBox[in[shiftedIndex(c, 1, -1)]] ^ key[1]);
+    quint8 a2 = quint8(inverseSBox[in[shiftedIndex(c, 2, -1)]] ^ key[2]);
+    quint8 a3 = quint8(inverseSBox[in[shiftedIndex(c, 3, -1)]] ^ key[3]);
+    const quint8 even = timesTwo(timesTwo(a0 ^ a2));
+    const quint8 odd = timesTwo(timesTwo(a1 ^ a3));
+    a0 ^= even;
+    a1 ^= odd;
+    a2 ^= even;
+    a3 ^= odd;
+    const quint8 all = quint8(a0 ^ a1 ^ a2 ^ a3);
+    out[4 * c] = mixedRow(a0, a1, all);
+    out[4 * c + 1] = mixedRow(a1, a2, all);
+    out[4 * c + 2] = mixedRow(a2, a3, all);
+    out[4 * c + 3] = mixedRow(a3, a0, all);
 }
 
-// Each column times the circulant matrix whose first row is the given factors.
-void mixColumns(quint8 *state, const quint8 (&factors)[4])
+// The last round has no (Inv)MixColumns.
+template <int c, int direction>
+void finalColumn(const quint8 *in, quint8 *out, const quint8 *roundKey, const quint8 (&table)[256])
 {
-    for (int column = 0; column < 4; ++column) {
-        quint8 *cell = state + 4 * column;
-        const quint8 original[4] = {cell[0], cell[1], cell[2], cell[3]};
-        for (int row = 0; row < 4; ++row) {
-            quint8 sum = 0;
-            for (int k = 0; k < 4; ++k)
-                sum ^= multiply(original[(row + k) % 4], factors[k]);
-            cell[row] = sum;
-        }
-    }
+    for (int row = 0; row < 4; ++row)
+        out[4 * c + row] =
+            quint8(table[in[shiftedIndex(c, row, direction)]] ^ roundKey[4 * c + row]);
 }
 
-const quint8 forwardMix[4] = {0x02, 0x03, 0x01, 0x01};
-const quint8 inverseMix[4] = {0x0e, 0x0b, 0x0d, 0x09};
+// Calls step with the column index as a compile-time constant, so that every
+// state and key index in a round is fixed and the round is straight-line code.
+template <typename ColumnStep> inline void forEachColumn(ColumnStep step)
+{
+    step(std::integral_constant<int, 0>());
+    step(std::integral_constant<int, 1>());
+    step(std::integral_constant<int, 2>());
+    step(std::integral_constant<int, 3>());
+}
+
+// Each round reads one buffer and writes the other. Being locals, they are
+// known not to alias the round keys or the tables, unlike the caller's block.
+struct StateBuffers {
+    quint8 first[blockSize];
+    quint8 second[blockSize];
+    quint8 *in = first;
+    quint8 *out = second;
+
+    void swap() { std::swap(in, out); }
+};
 
 } // namespace
 
@@ -137,28 +167,29 @@ void aesInit(AesContext &context, const quint8 key[16])
 
 void aesEncryptBlock(const AesContext &context, quint8 block[16])
 {
-    addRoundKey(block, context, 0);
+    const quint8 *roundKey = context.roundKey;
+    StateBuffers state;
+    for (int i = 0; i < blockSize; ++i)
+        state.in[i] = quint8(block[i] ^ roundKey[i]);
     for (int round = 1; round < roundCount; ++round) {
-        substituteBytes(block, sBox);
-        shiftRows(block, +1);
-        mixColumns(block, forwardMix);
-        addRoundKey(block, context, round);
+        const quint8 *key = roundKey + round * blockSize;
+        forEachColumn([&](auto c) { encryptColumn<c>(state.in, state.out, key); });
+        state.swap();
     }
-    substituteBytes(block, sBox);
-    shiftRows(block, +1);
-    addRoundKey(block, context, roundCount);
+    const quint8 *lastKey = roundKey + roundCount * blockSize;
+    forEachColumn([&](auto c) { finalColumn<c, +1>(state.in, block, lastKey, sBox); });
 }
 
 void aesDecryptBlock(const AesContext &context, quint8 block[16])
 {
-    addRoundKey(block, context, roundCount);
+    const quint8 *roundKey = context.roundKey;
+    StateBuffers state;
+    for (int i = 0; i < blockSize; ++i)
+        state.in[i] = quint8(block[i] ^ roundKey[roundCount * blockSize + i]);
     for (int round = roundCount - 1; round > 0; --round) {
-        shiftRows(block, -1);
-        substituteBytes(block, inverseSBox);
-        addRoundKey(block, context, round);
-        mixColumns(block, inverseMix);
+        const quint8 *key = roundKey + round * blockSize;
+        forEachColumn([&](auto c) { decryptColumn<c>(state.in, state.out, key); });
+        state.swap();
     }
-    shiftRows(block, -1);
-    substituteBytes(block, inverseSBox);
-    addRoundKey(block, context, 0);
+    forEachColumn([&](auto c) { finalColumn<c, -1>(state.in, block, roundKey, inverseSBox); });
 }

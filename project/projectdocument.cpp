@@ -11,6 +11,7 @@
 #include <QVector>
 #include <initializer_list>
 #include <limits>
+#include <utility>
 
 namespace
 {
@@ -581,12 +582,13 @@ ProjectFileContent readProjectFile(const QString &path, const QString &expectedV
         return verdict(ProjectCheck::NotValid);
     // One byte more than allowed tells a device without a size (a pipe, a
     // character device) that goes on and on.
-    const QByteArray bytes = file.read(maxProjectFileSize + 1);
+    QByteArray bytes = file.read(maxProjectFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return verdict(ProjectCheck::CannotOpen, file.errorString());
     if (bytes.size() > maxProjectFileSize)
         return verdict(ProjectCheck::NotValid);
-    return checkProjectBytes(bytes, expectedVersion);
+    // Handed over, not shared: deciphering in place then needs no copy.
+    return checkProjectBytes(std::move(bytes), expectedVersion);
 }
 
 // The decryption result is not consulted: a plain document whose length is
