@@ -200,37 +200,23 @@ void MainWindow::on_pushButtonLightingSave_clicked()
 {
     QLabel *info = ui->label_LightingUI_Info;
     QListWidget *list = ui->listWidgetLighting;
-    const QString name = ui->lineEditLightingName->text();
-    if (refuseEmptyName(name, info) ||
-        refuse(ui->comboBox_LightingInput->count() == 0, info, tr("No available Input!"), 2500) ||
-        refuse(ui->comboBox_LightingInput->currentIndex() < 0, info, tr("Please select input!"),
-               2500) ||
+    const QComboBox *input = ui->comboBox_LightingInput;
+    if (refuseEmptyName(ui->lineEditLightingName->text(), info) ||
+        refuse(input->count() == 0, info, tr("No available Input!"), 2500) ||
+        refuse(input->currentIndex() < 0, info, tr("Please select input!"), 2500) ||
         refuse(!anyChecked(lightingOutputBoxes()), info,
-               tr("Please select at least one Controlled Output!"), 1500))
+               tr("Please select at least one Controlled Output!"), 1500) ||
+        !saveRecord(this, lightingStore(), list, info, lightingRecordFromForm(),
+                    HeldInputText::Different))
         return;
-    const NameCheck check = checkItemName(this, list, info, name);
-    if (check == NameCheck::Rejected)
-        return;
-    const bool update = check == NameCheck::Update;
-    const LightingRecord record = lightingRecordFromForm();
-    if (refuse(!inputsAvailable({record.Input}, update ? lightingStore().find(name) : nullptr),
-               info,
-               tr("Selected input is already using in another function! Please select "
-                  "different input."),
-               1500))
-        return;
-
-    commitRecord(lightingStore(), list, record, update, name);
     resetLightingForm();
     finishSave(list, info, ui->toolBox, lightingToolBoxIndex, tr("Lighting ["));
 }
 
 void MainWindow::on_pushButtonLightingDelete_clicked()
 {
-    ClaimSet released;
-    if (!removeCurrentRecord(lightingStore(), ui->listWidgetLighting, released))
+    if (!deleteCurrentFunction(lightingStore(), ui->listWidgetLighting))
         return;
-    pruneReleasedOutputs(released);
     resetLightingForm();
     setCountTitle(ui->toolBox, lightingToolBoxIndex, tr("Lighting ["),
                   ui->listWidgetLighting->count());
