@@ -9,6 +9,15 @@ Command::Command(const QString &name, const QString &description)
 
 Command::~Command() = default;
 
+// The parser names the program by its path and knows nothing of sub-commands.
+QString Command::helpText(const QCommandLineParser &parser) const
+{
+    QString help = parser.helpText();
+    const int options = help.indexOf(QStringLiteral("[options]"));
+    return help.replace(0, options,
+                        QStringLiteral("Usage: zaren800-cfg ") + commandName + QLatin1Char(' '));
+}
+
 int Command::execute(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -22,8 +31,7 @@ int Command::execute(const QStringList &arguments)
     if (!parser.parse(arguments))
         error = parser.errorText();
     else if (parser.isSet(help)) {
-        Cli::out() << parser.helpText().replace(QStringLiteral("[options]"),
-                                                commandName + QStringLiteral(" [options]"));
+        Cli::out() << helpText(parser);
         return Cli::Success;
     } else if (parser.positionalArguments().size() < minimumArguments())
         error = QStringLiteral("Missing argument.");
@@ -31,8 +39,7 @@ int Command::execute(const QStringList &arguments)
         error = QStringLiteral("Too many arguments.");
     if (!error.isEmpty()) {
         Cli::err() << commandName << ": " << error << "\n\n"
-                   << parser.helpText().replace(QStringLiteral("[options]"),
-                                                commandName + QStringLiteral(" [options]"));
+                   << helpText(parser);
         return Cli::Failure;
     }
     return run(parser);

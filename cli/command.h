@@ -33,6 +33,8 @@ protected:
     static void addJsonOption(QCommandLineParser &parser);
 
 private:
+    QString helpText(const QCommandLineParser &parser) const;
+
     QString commandName;
     QString commandDescription;
 };

@@ -43,12 +43,18 @@ bool Cli::readWholeFile(const QString &path, QByteArray &bytes)
 
 bool Cli::writeFile(const QString &path, const QByteArray &bytes, bool force)
 {
+    return writeFile(path, force,
+                     [&](QIODevice *file) { return file->write(bytes) == bytes.size(); });
+}
+
+bool Cli::writeFile(const QString &path, bool force, const ProjectSave::Writer &writer)
+{
     if (!force && QFileInfo::exists(path)) {
         err() << path << ": exists; give --force to replace it\n";
         return false;
     }
     QString errorText;
-    if (!ProjectSave::write(path, bytes, errorText)) {
+    if (!ProjectSave::write(path, writer, errorText)) {
         err() << path << ": " << errorText << '\n';
         return false;
     }

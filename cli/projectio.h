@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/projectdocument.h"
+#include "project/projectsave.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,5 +25,7 @@ bool readWholeFile(const QString &path, QByteArray &bytes);
 // Replaces path by bytes in one step, so that a failure leaves any old file
 // as it was. An existing file is only replaced when force is set.
 bool writeFile(const QString &path, const QByteArray &bytes, bool force);
+// The same for content that a writer puts into the open file.
+bool writeFile(const QString &path, bool force, const ProjectSave::Writer &writer);
 
 } // namespace Cli

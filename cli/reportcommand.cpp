@@ -5,17 +5,20 @@
 #include "model/stores.h"
 #include "model/version.h"
 #include "report/configurationreport.h"
+#include "report/reportpdf.h"
 
 ReportCommand::ReportCommand()
     : Command(QStringLiteral("report"),
-              QStringLiteral("Writes the configuration report of a project file as text."))
+              QStringLiteral("Writes the configuration report of a project file as text, or as "
+                             "the PDF that export writes."))
 {
 }
 
 void ReportCommand::declare(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .rccfg file."));
-    addOutputOption(parser, QStringLiteral("The text file to write (default: standard output)."));
+    addOutputOption(parser, QStringLiteral("The file to write: a PDF when its name ends in "
+                                           ".pdf, else text (default: standard output)."));
     addForceOption(parser);
 }
 
@@ -40,7 +43,13 @@ int ReportCommand::run(const QCommandLineParser &parser)
         Cli::out() << report;
         return Cli::Success;
     }
-    return Cli::writeFile(output, report.toUtf8(), parser.isSet(QStringLiteral("force")))
-               ? Cli::Success
-               : Cli::Failure;
+    const bool force = parser.isSet(QStringLiteral("force"));
+    const bool pdf = output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    const bool written = pdf ? Cli::writeFile(output, force,
+                                              [&](QIODevice *file) {
+                                                  writeReportPdf(report, file);
+                                                  return true;
+                                              })
+                             : Cli::writeFile(output, report.toUtf8(), force);
+    return written ? Cli::Success : Cli::Failure;
 }

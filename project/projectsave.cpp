@@ -25,12 +25,18 @@ void ProjectSave::setFileFactory(FileFactory factory)
 
 bool ProjectSave::write(const QString &path, const QByteArray &bytes, QString &errorText)
 {
+    return write(
+        path, [&](QIODevice *file) { return file->write(bytes) == bytes.size(); }, errorText);
+}
+
+bool ProjectSave::write(const QString &path, const Writer &writer, QString &errorText)
+{
     std::unique_ptr<QSaveFile> file = makeSaveFile(path);
     if (!file->open(QIODevice::WriteOnly)) {
         errorText = file->errorString();
         return false;
     }
-    if (file->write(bytes) != bytes.size()) {
+    if (!writer(file.get())) {
         errorText = file->errorString();
         file->cancelWriting();
         return false;

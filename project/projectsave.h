@@ -19,5 +19,9 @@ void setFileFactory(FileFactory factory);
 // False, with the system's reason in errorText, when the file cannot be
 // opened, written or committed; the previous file is then left as it was.
 bool write(const QString &path, const QByteArray &bytes, QString &errorText);
+// The same for content that writer puts into the open file; it returns false
+// when its writing failed.
+using Writer = std::function<bool(QIODevice *file)>;
+bool write(const QString &path, const Writer &writer, QString &errorText);
 
 } // namespace ProjectSave

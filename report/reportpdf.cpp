@@ -55,11 +55,27 @@ void printReport(const QString &report, QPagedPaintDevice *device)
     }
 }
 
-void writeReportPdf(const QString &report, const QString &path)
+namespace
 {
-    QPdfWriter writer(path);
+
+void writePdf(const QString &report, QPdfWriter &writer)
+{
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Landscape);
     writer.setTitle(QStringLiteral("ZAREN800"));
     printReport(report, &writer);
+}
+
+} // namespace
+
+void writeReportPdf(const QString &report, const QString &path)
+{
+    QPdfWriter writer(path);
+    writePdf(report, writer);
+}
+
+void writeReportPdf(const QString &report, QIODevice *device)
+{
+    QPdfWriter writer(device);
+    writePdf(report, writer);
 }

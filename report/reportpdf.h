@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QIODevice;
 class QPagedPaintDevice;
 
 // The configuration report on paper and as a PDF. Needs Qt Gui (a
@@ -14,3 +15,5 @@ void printReport(const QString &report, QPagedPaintDevice *device);
 // Writes the report as an A4 landscape PDF titled "ZAREN800"; an existing
 // file of that name is replaced. A file that cannot be written is not reported.
 void writeReportPdf(const QString &report, const QString &path);
+// The same PDF into an open device (a save file that replaces its target in one step).
+void writeReportPdf(const QString &report, QIODevice *device);

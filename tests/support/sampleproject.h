@@ -6,9 +6,10 @@
 
 // A project with every function type and every field a saved function can
 // hold, shared by the core and window tests of the project file (header-only,
-// so that core tests need no window library). Optional sensors are left out
-// where the editors allow it: one Air Conditioner without balcony sensor and
-// an Energy Saving function with only the presence sensor.
+// so that core tests need no window library). Every value is one an editor
+// can save; optional sensors are left out where the editors allow it: one Air
+// Conditioner without balcony sensor and an Energy Saving function with only
+// the presence sensor.
 namespace SampleProject
 {
 
@@ -29,8 +30,8 @@ inline void fill()
                              "NC", "50 ms", 30, "IN9", "100 ms", 60, 120});
     airConStore().add({"50 ms", "NC", "AC-1", "ENABLE", "AIR C. IN1", "NO", "1000 ms", "ENABLE",
                        "Sensor IN", "AIR CON1", "PULSE", "NO", 130, 1, 2});
-    airConStore().add({"50 ms", "NC", "AC-2", "DISABLE", "", "", "", "DISABLE", "", "AIR CON2",
-                       "ON/OFF", "NC", 34000, 7, 8});
+    airConStore().add({"50 ms", "NC", "AC-2", "DISABLE", "", "NO", "50 ms", "DISABLE", "Sensor IN",
+                       "AIR CON2", "ON/OFF", "NC", 34000, 7, 8});
     dndMurStore().add({"DND/MUR-1", "DND IN", "20 ms", "DND", "MUR IN", "30 ms", "MUR", "PULSE",
                        "NC", "C6", "C8", 11, 12});
     masterOffStore().add(
