@@ -1,8 +1,11 @@
 # Two entry points: `make run` and `make test`. Both install what is missing from
-# Debian's archive (as root), configure and build into build/. `make bench` builds
+# Debian's archive (as root), configure and build into build/, optimized with debug
+# information, so the program you run is the one the tests passed. `make bench` builds
 # the benchmarks optimized into build-bench/ and runs them.
 
 BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PROGRAM := $(BUILD_DIR)/bin/zaren800-configurator
 BENCH_DIR ?= $(BUILD_DIR)-bench
@@ -11,9 +14,10 @@ OPENSSL_PORTABLE ?= ~0x200000200000000
 
 # Build and test dependencies from Debian 12.
 PACKAGES := cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools \
-            libssl-dev poppler-utils fonts-dejavu-core
+            libssl-dev poppler-utils fonts-dejavu-core \
+            desktop-file-utils appstream
 
-.PHONY: run test build configure deps sanitize bench clean format
+.PHONY: run test build configure deps sanitize bench clean format install package screenshots
 
 run: build
 	$(PROGRAM)
@@ -24,8 +28,10 @@ test: build
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Configures once, and again when build/ holds another build type (an older checkout's Debug).
 configure: deps
-	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug
+	@grep -qx 'CMAKE_BUILD_TYPE:STRING=$(BUILD_TYPE)' $(BUILD_DIR)/CMakeCache.txt 2>/dev/null || \
+	    cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -50,6 +56,21 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target zaren800-bench
 	OPENSSL_ia32cap="$${OPENSSL_ia32cap:-$(OPENSSL_PORTABLE)}" QT_QPA_PLATFORM=offscreen \
 	    $(BENCH_DIR)/bin/zaren800-bench $(BENCH_ARGS)
+
+# The two programs, man page, icons, desktop entry and metainfo under PREFIX
+# (and DESTDIR, when given, for staging).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# build/zaren800-configurator_<version>_<arch>.deb; dpkg-shlibdeps finds its dependencies.
+package: PACKAGES += dpkg-dev
+package: build
+	cd $(BUILD_DIR) && cpack
+
+# Renews docs/screenshots/ from the real window on the offscreen platform.
+screenshots: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target zaren800-screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/zaren800-screenshots docs/screenshots
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

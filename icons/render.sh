@@ -23,6 +23,11 @@ done
 
 rsvg-convert -w 630 -h 394 -o device_pic.png svg/device_pic.svg
 
+# The installed application icon in the hicolor theme (the SVG itself is the scalable one).
+for size in 48 256; do
+    rsvg-convert -w "$size" -h "$size" -o "app_pic_$size.png" svg/app_pic.svg
+done
+
 # Window icon: one frame per size, each rendered straight from the SVG.
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

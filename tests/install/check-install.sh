@@ -1,0 +1,56 @@
+#!/bin/sh
+# Installs a build into a staging directory (DESTDIR) and checks what a desktop
+# and the Debian package rely on: exactly the expected files (no tests,
+# benchmarks or libraries), icons of the right sizes, a desktop entry and
+# metainfo that their validators accept, and programs that run from there.
+# Argument: the build directory.
+set -eu
+
+build=$1
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+root=$stage/usr
+id=com.zaren800.Configurator
+icon=zaren800-configurator
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+expected="bin/zaren800-cfg
+bin/zaren800-configurator
+share/applications/$id.desktop
+share/icons/hicolor/256x256/apps/$icon.png
+share/icons/hicolor/48x48/apps/$icon.png
+share/icons/hicolor/scalable/apps/$icon.svg
+share/man/man1/zaren800-cfg.1
+share/metainfo/$id.metainfo.xml"
+actual=$(cd "$stage" && find . ! -type d | sed 's#^\./usr/##' | LC_ALL=C sort)
+[ "$actual" = "$expected" ] || fail "installed files differ:
+$actual"
+
+# Width and height from the PNG header.
+for size in 48 256; do
+    dims=$(od -An -tu4 --endian=big -j16 -N8 "$root/share/icons/hicolor/${size}x$size/apps/$icon.png" | tr -s ' ')
+    [ "$dims" = " $size $size" ] || fail "${size}px icon is$dims"
+done
+
+desktop=$root/share/applications/$id.desktop
+desktop-file-validate "$desktop" || fail "desktop entry"
+grep -qx "Exec=zaren800-configurator" "$desktop" || fail "desktop entry Exec"
+grep -qx "Icon=$icon" "$desktop" || fail "desktop entry Icon"
+
+metainfo=$root/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net "$metainfo" >/dev/null || fail "metainfo: $(appstreamcli validate --no-net "$metainfo")"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo launchable"
+grep -q "<image>[^<]*home.png</image>" "$metainfo" || fail "metainfo screenshot"
+
+# The installed tool runs, and the metainfo lists its version as a release.
+version=$("$root/bin/zaren800-cfg" --version) || fail "zaren800-cfg --version"
+grep -q "<release version=\"${version#zaren800-cfg v}\"" "$metainfo" || fail "no release $version in the metainfo"
+QT_QPA_PLATFORM=offscreen timeout 3 "$root/bin/zaren800-configurator" && fail "the configurator ended by itself"
+[ $? -eq 124 ] || fail "the configurator did not start"
+
+echo "installed and valid"
