@@ -1,15 +1,20 @@
 # Two entry points: `make run` and `make test`. Both install what is missing from
-# Debian's archive (as root), configure and build into build/.
+# Debian's archive (as root), configure and build into build/. `make fuzz`
+# fuzzes the project file reader (FUZZ_SECONDS) in build-fuzz/ with clang.
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PROGRAM := $(BUILD_DIR)/bin/zaren800-configurator
+FUZZ_SECONDS ?= 60
+FUZZ_DIR := $(BUILD_DIR)-fuzz
 
 # Build and test dependencies from Debian 12.
 PACKAGES := cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools \
             libssl-dev poppler-utils fonts-dejavu-core
+# The fuzzer's compiler and its libFuzzer and sanitizer runtimes (`make fuzz` only).
+FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: run test build configure deps sanitize clean format
+.PHONY: run test build configure deps sanitize fuzz clean format
 
 run: build
 	$(PROGRAM)
@@ -39,8 +44,22 @@ sanitize: deps
 	cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
 	cd $(BUILD_DIR)-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The reader under libFuzzer with ASan and UBSan, on a copy of the seed corpus;
+# what it finds lands in $(FUZZ_DIR)/artifacts/. Leaks are not checked: Qt's
+# JSON parser leaks the earlier value of a repeated key, and a leak check after
+# every such input would slow the fuzzer to a crawl.
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZAREN_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_projectfile
+	rm -rf $(FUZZ_DIR)/corpus && cp -r tests/fuzz/corpus $(FUZZ_DIR)/corpus
+	mkdir -p $(FUZZ_DIR)/artifacts
+	$(FUZZ_DIR)/bin/fuzz_projectfile -max_total_time=$(FUZZ_SECONDS) -detect_leaks=0 \
+	    -dict=tests/fuzz/project.dict -artifact_prefix=$(FUZZ_DIR)/artifacts/ \
+	    -print_final_stats=1 $(FUZZ_DIR)/corpus
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize $(FUZZ_DIR)

@@ -128,3 +128,11 @@ void releaseAllRecords()
     releaseDigitalIORecords();
     releaseDndMurRecords();
 }
+
+QString typeLabel(FunctionType type)
+{
+    static const char *const labels[functionTypeCount] = {
+        "Welcome",      "MasterOff", "EnergySaving", "DNDMUR",    "AirConditioner",
+        "VoltageInput", "Lighting",  "Shutter",      "DigitalIO", "Logic"};
+    return QLatin1String(labels[int(type)]);
+}
