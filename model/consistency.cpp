@@ -207,9 +207,9 @@ QStringList checkShownLists(const ShownWindow &shown)
                             .arg(typeLabel(type), quotedList(view.names), quotedList(stored));
         if (titleCount(view.title) != view.names.size())
             findings << QStringLiteral("%1: the toolbox title \"%2\" counts %3, the list shows %4")
-                            .arg(typeLabel(type), view.title)
-                            .arg(titleCount(view.title))
-                            .arg(view.names.size());
+                            .arg(typeLabel(type), view.title,
+                                 QString::number(titleCount(view.title)),
+                                 QString::number(view.names.size()));
     });
     return findings;
 }
