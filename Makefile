@@ -1,7 +1,8 @@
 # Two entry points: `make run` and `make test`. Both install what is missing from
 # Debian's archive (as root), configure and build into build/, optimized with debug
 # information, so the program you run is the one the tests passed. `make bench` builds
-# the benchmarks optimized into build-bench/ and runs them.
+# the benchmarks optimized into build-bench/ and runs them; `make fuzz` fuzzes the
+# project file reader (FUZZ_SECONDS) in build-fuzz/ with clang.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -11,13 +12,17 @@ PROGRAM := $(BUILD_DIR)/bin/zaren800-configurator
 BENCH_DIR ?= $(BUILD_DIR)-bench
 # OpenSSL's portable code path, the cipher benchmarks' yardstick: AES-NI hidden.
 OPENSSL_PORTABLE ?= ~0x200000200000000
+FUZZ_SECONDS ?= 60
+FUZZ_DIR := $(BUILD_DIR)-fuzz
 
 # Build and test dependencies from Debian 12.
 PACKAGES := cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools \
             libssl-dev poppler-utils fonts-dejavu-core \
             desktop-file-utils appstream
+# The fuzzer's compiler and its libFuzzer and sanitizer runtimes (`make fuzz` only).
+FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: run test build configure deps sanitize bench clean format install package screenshots
+.PHONY: run test build configure deps sanitize bench fuzz clean format install package screenshots
 
 run: build
 	$(PROGRAM)
@@ -57,6 +62,21 @@ bench: deps
 	OPENSSL_ia32cap="$${OPENSSL_ia32cap:-$(OPENSSL_PORTABLE)}" QT_QPA_PLATFORM=offscreen \
 	    $(BENCH_DIR)/bin/zaren800-bench $(BENCH_ARGS)
 
+# The reader under libFuzzer with ASan and UBSan, on a copy of the seed corpus;
+# what it finds lands in $(FUZZ_DIR)/artifacts/. Qt's JSON parser leaks the
+# earlier value of a repeated key (corpus file repeated-key.json): leaks are
+# not checked, and the fuzzing runs in child processes that are renewed from
+# time to time, so that the leaked memory cannot pile up over a long run.
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZAREN_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_projectfile
+	rm -rf $(FUZZ_DIR)/corpus && cp -r tests/fuzz/corpus $(FUZZ_DIR)/corpus
+	mkdir -p $(FUZZ_DIR)/artifacts
+	ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/bin/fuzz_projectfile -fork=1 \
+	    -max_total_time=$(FUZZ_SECONDS) -dict=tests/fuzz/project.dict \
+	    -artifact_prefix=$(FUZZ_DIR)/artifacts/ -print_final_stats=1 $(FUZZ_DIR)/corpus
+
 # The two programs, man page, icons, desktop entry and metainfo under PREFIX
 # (and DESTDIR, when given, for staging).
 install: build
@@ -76,4 +96,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize $(BENCH_DIR) $(FUZZ_DIR)

@@ -37,9 +37,10 @@ int Command::execute(const QStringList &arguments)
         error = QStringLiteral("Missing argument.");
     else if (maximumArguments() >= 0 && parser.positionalArguments().size() > maximumArguments())
         error = QStringLiteral("Too many arguments.");
+    else if (outputRequired() && parser.value(QStringLiteral("output")).isEmpty())
+        error = QStringLiteral("Missing the file to write (-o FILE).");
     if (!error.isEmpty()) {
-        Cli::err() << commandName << ": " << error << "\n\n"
-                   << helpText(parser);
+        Cli::err() << commandName << ": " << error << "\n\n" << helpText(parser);
         return Cli::Failure;
     }
     return run(parser);

@@ -25,6 +25,8 @@ protected:
     // How many positional arguments the command takes (max -1: any number).
     virtual int minimumArguments() const { return 1; }
     virtual int maximumArguments() const { return 1; }
+    // Whether -o FILE must be given.
+    virtual bool outputRequired() const { return false; }
     virtual int run(const QCommandLineParser &parser) = 0;
 
     // The options most commands share.

@@ -57,6 +57,7 @@ public:
 
 protected:
     void declare(QCommandLineParser &parser) const override;
+    bool outputRequired() const override { return true; }
     int run(const QCommandLineParser &parser) override;
 };
 
@@ -67,6 +68,7 @@ public:
 
 protected:
     void declare(QCommandLineParser &parser) const override;
+    bool outputRequired() const override { return true; }
     int run(const QCommandLineParser &parser) override;
 };
 

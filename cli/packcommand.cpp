@@ -27,10 +27,6 @@ void PackCommand::declare(QCommandLineParser &parser) const
 int PackCommand::run(const QCommandLineParser &parser)
 {
     const QString output = parser.value(QStringLiteral("output"));
-    if (output.isEmpty()) {
-        Cli::err() << "pack: give the .rccfg file to write with -o\n";
-        return Cli::Failure;
-    }
     const QString path = parser.positionalArguments().first();
     QByteArray bytes;
     if (!Cli::readWholeFile(path, bytes))

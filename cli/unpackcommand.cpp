@@ -22,10 +22,6 @@ void UnpackCommand::declare(QCommandLineParser &parser) const
 int UnpackCommand::run(const QCommandLineParser &parser)
 {
     const QString output = parser.value(QStringLiteral("output"));
-    if (output.isEmpty()) {
-        Cli::err() << "unpack: give the JSON file to write with -o\n";
-        return Cli::Failure;
-    }
     const QString path = parser.positionalArguments().first();
     ProjectFileContent content;
     if (!Cli::readProject(path, content))

@@ -4,13 +4,15 @@
 
 // One thing wrong with one function of a project, as the checks report it.
 struct Finding {
-    QString type; // the project file's array key, e.g. "Lighting"
-    QString name; // the function's name
+    QString type; // the project file's array key, e.g. "Lighting"; empty when
+    QString name; // the finding is about no one function (a catalogue row)
     QString text; // what is wrong, e.g. "DebounceTime \"55 ms\" is not an editor value"
 
     // Lighting "Hall": DebounceTime "55 ms" is not an editor value
     QString toString() const
     {
+        if (type.isEmpty())
+            return text;
         return type + QStringLiteral(" \"") + name + QStringLiteral("\": ") + text;
     }
 };

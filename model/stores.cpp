@@ -139,3 +139,11 @@ void startBlankProject()
     for (OutputEntry &entry : OutputCatalogue::instance().rows())
         entry = OutputEntry{entry.id, entry.name, 0, 0, 0, 0};
 }
+
+QString typeLabel(FunctionType type)
+{
+    static const char *const labels[functionTypeCount] = {
+        "Welcome",      "MasterOff", "EnergySaving", "DNDMUR",    "AirConditioner",
+        "VoltageInput", "Lighting",  "Shutter",      "DigitalIO", "Logic"};
+    return QLatin1String(labels[int(type)]);
+}

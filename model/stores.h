@@ -4,6 +4,8 @@
 #include "model/functionstore.h"
 #include "model/records.h"
 
+#include <QString>
+
 // Process-wide stores, created empty on first use; they outlive a window restart.
 FunctionStore<LightingRecord> &lightingStore();
 FunctionStore<ShutterRecord> &shutterStore();
@@ -33,3 +35,38 @@ void releaseAllRecords();
 // Empties every store and returns every catalogue row to its first state,
 // lock flags included: a new project that owes nothing to the last one.
 void startBlankProject();
+
+// --- The ten stores by type ---
+
+// The ten function types in toolbox order.
+enum class FunctionType {
+    Welcome,
+    MasterOff,
+    EnergySaving,
+    DndMur,
+    AirCon,
+    VoltageInput,
+    Lighting,
+    Shutter,
+    DigitalIO,
+    Logic,
+};
+constexpr int functionTypeCount = 10;
+
+// The type's key in the project file ("DigitalIO", "MasterOff"...).
+QString typeLabel(FunctionType type);
+
+// Calls visit(type, store) for every store, in toolbox order.
+template <typename Visit> void forEachStore(Visit &&visit)
+{
+    visit(FunctionType::Welcome, welcomeStore());
+    visit(FunctionType::MasterOff, masterOffStore());
+    visit(FunctionType::EnergySaving, energySavingStore());
+    visit(FunctionType::DndMur, dndMurStore());
+    visit(FunctionType::AirCon, airConStore());
+    visit(FunctionType::VoltageInput, voltageInputStore());
+    visit(FunctionType::Lighting, lightingStore());
+    visit(FunctionType::Shutter, shutterStore());
+    visit(FunctionType::DigitalIO, digitalIOStore());
+    visit(FunctionType::Logic, logicStore());
+}

@@ -217,8 +217,9 @@ template <typename Record> QJsonObject writeFields(const Record &record)
     return element;
 }
 
-// Anything that is not a number, or not within 32 bits (including NaN and
-// infinities), reads as 0; fractions are cut toward zero.
+// As a reader built on "32-bit integer or 0" sees it: anything that is not a
+// whole number within 32 bits (a fraction, NaN, an infinity, text) reads as 0.
+// The range is checked before the conversion, which would be undefined outside it.
 qint32 readNumber(const QJsonValue &value)
 {
     if (!value.isDouble())
@@ -226,7 +227,10 @@ qint32 readNumber(const QJsonValue &value)
     const double number = value.toDouble();
     const bool inRange = number >= double(std::numeric_limits<qint32>::min()) &&
                          number <= double(std::numeric_limits<qint32>::max());
-    return inRange ? static_cast<qint32>(number) : 0;
+    if (!inRange)
+        return 0;
+    const auto whole = static_cast<qint32>(number);
+    return double(whole) == number ? whole : 0;
 }
 
 template <typename Record> void readFields(const QJsonObject &element, Record &record)
@@ -585,8 +589,6 @@ ProjectFileContent readProjectFile(const QString &path, const QString &expectedV
     QByteArray bytes = file.read(maxProjectFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return verdict(ProjectCheck::CannotOpen, file.errorString());
-    if (bytes.size() > maxProjectFileSize)
-        return verdict(ProjectCheck::NotValid);
     // Handed over, not shared: deciphering in place then needs no copy.
     return checkProjectBytes(std::move(bytes), expectedVersion);
 }
@@ -595,6 +597,8 @@ ProjectFileContent readProjectFile(const QString &path, const QString &expectedV
 // not a whole number of blocks is read as it stands.
 ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVersion)
 {
+    if (bytes.size() > maxProjectFileSize)
+        return verdict(ProjectCheck::NotValid);
     decryptProjectData(bytes);
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);

@@ -83,7 +83,8 @@ struct ProjectFileContent {
 // Everything that can reject a file is decided here, before the open project
 // is touched.
 ProjectFileContent readProjectFile(const QString &path, const QString &expectedVersion);
-// The same checks on bytes already read (deciphered first when they are whole blocks).
+// The same checks on bytes already read (deciphered first when they are whole
+// blocks), the size limit included.
 ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVersion);
 
 // The checks on a parsed document: its size, platform type and version.

@@ -130,23 +130,27 @@ void CliTest::checkReportsEachKindOfFinding_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("clean") << Change() << 0 << QStringList();
     QTest::newRow("skipped element")
-        << Change([](QJsonObject &d) { setMember(d, "DigitalIO", 0, "Output", "C99"); }) << 1
-        << QStringList{"DigitalIO \"Door Relay\": element 1 is skipped: Output \"C99\" is no "
+        << Change([](QJsonObject &d) { setMember(d, "VoltageInput", 0, "Output", "C99"); }) << 1
+        << QStringList{"VoltageInput \"Voltage-1\": element 1 is skipped: Output \"C99\" is no "
                        "output"};
     QTest::newRow("input held twice")
         << Change([](QJsonObject &d) { setMember(d, "DigitalIO", 0, "Input", "IN1"); }) << 1
         << QStringList{"input IN1"};
-    QTest::newRow("not on the platform") << Change([](QJsonObject &d) {
-        d.insert(QStringLiteral("PlatformType"), QStringLiteral("MV210"));
-        d.insert(QStringLiteral("Shutter"), QJsonArray());
-        d.insert(QStringLiteral("VoltageInput"), QJsonArray());
-        d.insert(QStringLiteral("Lighting"), QJsonArray());
-        d.insert(QStringLiteral("Logic"), QJsonArray());
-        d.insert(QStringLiteral("MasterOff"), QJsonArray());
-        d.insert(QStringLiteral("Welcome"), QJsonArray());
-        d.insert(QStringLiteral("EnergySaving"), QJsonArray());
-        d.insert(QStringLiteral("DNDMUR"), QJsonArray());
-    }) << 1 << QStringList{"DigitalIO \"Door Relay\": Input \"IN5\" is not offered on MV210"};
+    QTest::newRow("not on the platform")
+        << Change([](QJsonObject &d) {
+               d.insert(QStringLiteral("PlatformType"), QStringLiteral("MV210"));
+               d.insert(QStringLiteral("Shutter"), QJsonArray());
+               d.insert(QStringLiteral("VoltageInput"), QJsonArray());
+               d.insert(QStringLiteral("Lighting"), QJsonArray());
+               d.insert(QStringLiteral("Logic"), QJsonArray());
+               d.insert(QStringLiteral("MasterOff"), QJsonArray());
+               d.insert(QStringLiteral("Welcome"), QJsonArray());
+               d.insert(QStringLiteral("EnergySaving"), QJsonArray());
+               d.insert(QStringLiteral("DNDMUR"), QJsonArray());
+           })
+        << 1
+        << QStringList{"DigitalIO \"Door Relay\": Input \"IN5\" is not offered on MV210",
+                       "DigitalIO \"Door Relay\": Output \"C6\" is not offered on MV210"};
     QTest::newRow("editor vocabulary")
         << Change([](QJsonObject &d) { setMember(d, "DigitalIO", 0, "DebounceTime", "55 ms"); })
         << 1

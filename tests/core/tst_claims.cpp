@@ -67,9 +67,12 @@ void ClaimsTest::releaseUndoesClaimButKeepsLocks_data()
     row("VoltageInput", voltageInputStore().records().at(0), {}, {});
     row("EnergySaving", energySavingStore().records().at(0), {}, {});
     row("AirCon", airConStore().records().at(0), {}, {});
-    row("DndMur", dndMurStore().records().at(0), {"C6", "C8"}, {"C6", "C8"});
+    DndMurRecord withBell = dndMurStore().records().at(0);
+    withBell.BellOutput = QStringLiteral("C6");
+    withBell.OccupancyOutput = QStringLiteral("C8");
+    row("DndMur", withBell, {"C6", "C8"}, {"C6", "C8"});
     // Only import locks a feedback LED.
-    row("MasterOff", masterOffStore().records().at(0), {}, {"C2"});
+    row("MasterOff", masterOffStore().records().at(0), {}, {"C3"});
     resetToBlankProject();
 }
 

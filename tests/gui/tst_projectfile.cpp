@@ -201,6 +201,7 @@ void ProjectFileTest::exportThenImportRestoresTheProject()
     importFrom(path("site.rccfg"));
 
     QVERIFY(SampleProject::Snapshot() == exported);
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
     QCOMPARE(listItems("listWidget_AirCon"), (QStringList{"AC-1", "AC-2"}));
     QCOMPARE(listItems("listWidgetLighting"),
              (QStringList{"Hall Lights", QString::fromUtf8("Küche Licht")}));

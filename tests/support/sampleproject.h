@@ -9,7 +9,9 @@
 // so that core tests need no window library). Every value is one an editor
 // can save; optional sensors are left out where the editors allow it: one Air
 // Conditioner without balcony sensor and an Energy Saving function with only
-// the presence sensor.
+// the presence sensor. Nothing is held twice, and Master Off and Welcome
+// control only held outputs that are not locked against them. With eight
+// general outputs that leaves no room for a door bell or occupancy output.
 namespace SampleProject
 {
 
@@ -18,7 +20,7 @@ inline void fill()
 {
     const QString on = QStringLiteral("ENABLE"), off = QStringLiteral("DISABLE");
     lightingStore().add(
-        {"Hall Lights", "IN1", "100 ms", "PULSE", "LastState", "C1", "", "C3", "", "", "", "", ""});
+        {"Hall Lights", "IN1", "100 ms", "PULSE", "LastState", "C1", "", "", "", "", "", "", ""});
     lightingStore().add({QString::fromUtf8("Küche Licht"), "IN2", "20 ms", "ON/OFF", "", "", "C2",
                          "", "", "", "", "", ""});
     shutterStore().add({"Blind-1", "IN3", "50 ms", "C4", "IN4", "75 ms", "C5", 120, 1500});
@@ -33,12 +35,21 @@ inline void fill()
     airConStore().add({"50 ms", "NC", "AC-2", "DISABLE", "", "NO", "50 ms", "DISABLE", "Sensor IN",
                        "AIR CON2", "ON/OFF", "NC", 34000, 7, 8});
     dndMurStore().add({"DND/MUR-1", "DND IN", "20 ms", "DND", "MUR IN", "30 ms", "MUR", "PULSE",
-                       "NC", "C6", "C8", 11, 12});
+                       "NC", "", "", 11, 12});
     masterOffStore().add(
-        {"Master Off-1", "IN10", "50 ms", "C2", on, off, on, off, off, off, off, off});
+        {"Master Off-1", "IN10", "50 ms", "C3", on, off, off, off, off, off, on, off});
     masterOffStore().add(
-        {"Master Off-2", "IN11", "20 ms", "", off, off, off, on, off, off, off, off});
+        {"Master Off-2", "IN11", "20 ms", "", off, off, off, off, off, on, off, off});
     welcomeStore().add({"Welcome-1", on, on, off, off, off, off, off, off});
+}
+
+// Claims for the sample functions what the editors' saves would have claimed.
+inline void claim()
+{
+    forEachStore([](FunctionType, const auto &store) {
+        for (const auto &record : store)
+            addClaims(record);
+    });
 }
 
 // Every store's records, for comparing whole projects.

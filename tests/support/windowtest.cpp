@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QListWidget>
+#include <QToolBox>
 #include <QtTest>
 
 void WindowTest::resetProject()
@@ -24,6 +25,30 @@ std::unique_ptr<MainWindow> WindowTest::openWindow()
     if (!QTest::qWaitForWindowExposed(window.get()))
         qFatal("window not exposed");
     return window;
+}
+
+ShownWindow WindowTest::shownWindow(const QWidget *window)
+{
+    // The list of each type, in toolbox order.
+    static const char *const lists[functionTypeCount] = {
+        "listWidget_Welcome", "listWidget_MasterOff", "listWidget_CardHolder",
+        "listWidget_DndMur",  "listWidget_AirCon",    "listWidget_Acinput",
+        "listWidgetLighting", "listWidget_Shutter",   "listWidget_Dgitialio",
+        "listWidget_Logic"};
+    const QToolBox *toolBox = child<QToolBox>(window, "toolBox");
+    ShownWindow shown;
+    for (int type = 0; type < functionTypeCount; ++type) {
+        const QListWidget *list = child<QListWidget>(window, lists[type]);
+        for (int row = 0; row < list->count(); ++row)
+            shown[type].names << list->item(row)->text();
+        shown[type].title = toolBox->itemText(type);
+    }
+    return shown;
+}
+
+QStringList WindowTest::findings(const QWidget *window)
+{
+    return checkConsistency(shownWindow(window));
 }
 
 void WindowTest::click(QAbstractButton *button)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/consistency.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -30,6 +32,11 @@ void resetProject();
 
 // A blank project in a fresh, shown window, with every dialog scripted.
 std::unique_ptr<MainWindow> openWindow();
+
+// What the window shows of each type: its list's names and its toolbox title.
+ShownWindow shownWindow(const QWidget *window);
+// Every disagreement between stores, catalogues, lists and titles.
+QStringList findings(const QWidget *window);
 
 // User actions, as a mouse would do them.
 void click(QAbstractButton *button);
