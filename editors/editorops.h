@@ -63,12 +63,18 @@ void disableAbsentOutputs(const OutputBoxes &boxes, Platform platform);
 void showInfo(QLabel *label, const QString &text, int ms);
 // A validation step of a Save: when refused, shows text and returns true.
 bool refuse(bool refused, QLabel *label, const QString &text, int ms);
-// The check that every Save starts with.
+// The check that every Save starts with: no name, or one that the project
+// file cannot carry (its compaction drops every pair of spaces, even in names).
 bool refuseEmptyName(const QString &name, QLabel *label);
 
 // True when every named input is free, counting those of the record being
 // updated (old, or nullptr for a new item) as free. Empty names are skipped.
 template <typename Record> bool inputsAvailable(const QVector<QString> &chosen, const Record *old);
+// True when no other function holds a chosen output, apart from "PULSE"
+// Lighting functions sharing one with a "PULSE" claim. The claims of the
+// record being updated (old, or nullptr) do not count.
+template <typename Record>
+bool outputsAvailable(const QVector<OutputClaim> &chosen, const Record *old);
 
 // Text of the list's current row, empty when there is none.
 QString selectedName(const QListWidget *list);
@@ -164,6 +170,14 @@ template <typename Record>
 bool saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list, QLabel *info,
                 const Record &record, HeldInputText text);
 QString heldInputText(HeldInputText text);
+QString heldOutputText();
+
+// The safeguard of every Save that claims: an input or output held by another
+// function is refused. The lists keep the shown record's own choices
+// selectable, and saved under a new name that record would hold them twice.
+// old is the record being updated, or nullptr for a new item.
+template <typename Record>
+bool refuseHeldChoices(const Record &record, const Record *old, QLabel *info, HeldInputText text);
 
 } // namespace EditorOps
 
@@ -198,6 +212,36 @@ bool EditorOps::inputsAvailable(const QVector<QString> &chosen, const Record *ol
             return false;
     }
     return true;
+}
+
+template <typename Record>
+bool EditorOps::outputsAvailable(const QVector<OutputClaim> &chosen, const Record *old)
+{
+    const QVector<OutputClaim> own = old ? claimsOf(*old).outputs : QVector<OutputClaim>();
+    for (const OutputClaim &claim : chosen) {
+        const OutputEntry *output = OutputCatalogue::instance().find(claim.name);
+        if (!output)
+            continue;
+        ClaimCount others = output->useCount, pulseOthers = output->pulseUseCount;
+        for (const OutputClaim &held : own) {
+            if (held.name == claim.name) {
+                --others;
+                pulseOthers -= held.pulse ? 1 : 0;
+            }
+        }
+        if (others != 0 && !(claim.pulse && others == pulseOthers))
+            return false;
+    }
+    return true;
+}
+
+template <typename Record>
+bool EditorOps::refuseHeldChoices(const Record &record, const Record *old, QLabel *info,
+                                  HeldInputText text)
+{
+    const ClaimSet chosen = claimsOf(record);
+    return refuse(!inputsAvailable(chosen.inputs, old), info, heldInputText(text), 1500) ||
+           refuse(!outputsAvailable(chosen.outputs, old), info, heldOutputText(), 1500);
 }
 
 template <typename Record>
@@ -257,7 +301,7 @@ bool EditorOps::saveRecord(QWidget *parent, FunctionStore<Record> &store, QListW
         return false;
     const bool update = check == NameCheck::Update;
     const Record *old = update ? store.find(record.name) : nullptr;
-    if (refuse(!inputsAvailable(claimsOf(record).inputs, old), info, heldInputText(text), 1500))
+    if (refuseHeldChoices(record, old, info, text))
         return false;
     commitRecord(store, list, record, update, record.name);
     return true;

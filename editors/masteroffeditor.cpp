@@ -114,11 +114,8 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
         return;
     const bool update = check == NameCheck::Update;
     const MasterOffRecord record = masterOffRecordFromForm();
-    if (refuse(!inputsAvailable({record.Input}, update ? masterOffStore().find(name) : nullptr),
-               info,
-               tr("Selected input is already using in another function! Please select "
-                  "differen input."),
-               1500))
+    if (refuseHeldChoices(record, update ? masterOffStore().find(name) : nullptr, info,
+                          HeldInputText::Differen))
         return;
 
     commitRecord(masterOffStore(), list, record, update, name);

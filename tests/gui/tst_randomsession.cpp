@@ -1,0 +1,518 @@
+#include "app/dialogseam.h"
+#include "mainwindow.h"
+#include "model/clock.h"
+#include "project/envelope.h"
+#include "project/projectdiff.h"
+#include "project/projectdocument.h"
+#include "support/sampleproject.h"
+#include "support/windowtest.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QToolBox>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+
+using SampleProject::Snapshot;
+using WindowTest::child;
+
+namespace
+{
+
+constexpr quint32 defaultSeed = 800;
+constexpr int defaultActions = 2000;
+// How much of the action log a failure report shows.
+constexpr int loggedActions = 60;
+
+const char *const pageButtons[] = {"HomeButton",       "WelcomeButton",  "MasterOffButton",
+                                   "CardHolderButton", "DndMurButton",   "AirConButton",
+                                   "AcInputButton",    "lightingButton", "shutterButton",
+                                   "DigitalioButton",  "LogicButton"};
+// By toolbox index.
+const char *const listNames[] = {
+    "listWidget_Welcome",   "listWidget_MasterOff", "listWidget_CardHolder", "listWidget_DndMur",
+    "listWidget_AirCon",    "listWidget_Acinput",   "listWidgetLighting",    "listWidget_Shutter",
+    "listWidget_Dgitialio", "listWidget_Logic"};
+
+quint32 environmentNumber(const char *name, quint32 fallback)
+{
+    bool ok = false;
+    const quint32 value = qgetenv(name).toUInt(&ok);
+    return ok ? value : fallback;
+}
+
+QStringList shownNames(const ShownWindow &shown)
+{
+    QStringList names;
+    for (const ShownType &type : shown)
+        names << type.names.join(QLatin1Char('|'));
+    return names;
+}
+
+QJsonObject projectDocument(const QString &platform)
+{
+    return buildProjectDocument(platform, QStringLiteral("v2.0.2"), Clock::now());
+}
+
+QStringList differences(const QJsonObject &before, const QJsonObject &after)
+{
+    QStringList lines;
+    for (const Difference &difference : diffProjects(before, after))
+        lines << QStringLiteral("  ") + difference.toString();
+    return lines;
+}
+
+template <typename T> bool usable(const T *widget)
+{
+    return widget->isVisible() && widget->isEnabled();
+}
+
+bool itemEnabled(const QComboBox *combo, int index)
+{
+    return combo->model()->flags(combo->model()->index(index, 0)) & Qt::ItemIsEnabled;
+}
+
+} // namespace
+
+// Thousands of random user actions on the real window. After each one the
+// stores, catalogues, lists and titles must agree; a question answered with
+// Cancel must change nothing; an exported file must import as the very same
+// project; a broken file must be refused without a trace. The run is fixed
+// by its seed, so a failure is replayed with the seed and count it reports.
+class RandomSession
+{
+public:
+    explicit RandomSession(quint32 seed) : seed(seed), random(seed) {}
+
+    // Empty when every action went well, else the report of the first failure.
+    QString run(int actions);
+
+private:
+    using Action = QStringList (RandomSession::*)();
+
+    QStringList openPageByButton();
+    QStringList openListItem();
+    QStringList chooseInCombo();
+    QStringList tickBox();
+    QStringList setSpinBox();
+    QStringList typeName();
+    QStringList save();
+    QStringList deleteShown();
+    QStringList clearAll();
+    QStringList changePlatform();
+    QStringList restart();
+    QStringList exportThenImport();
+    QStringList importBrokenFile();
+
+    void openWindow();
+    QWidget *shownPage() const;
+    template <typename T> QList<T *> usableOnPage() const;
+    QAbstractButton *pageButton(const QString &suffix) const;
+    QString platform() const;
+    int pick(int count) { return int(random.bounded(quint32(count))); }
+    QMessageBox::StandardButton yesOr(QMessageBox::StandardButton yes)
+    {
+        return pick(3) ? yes : QMessageBox::Cancel;
+    }
+    // Runs an action that may ask questions, with the given answers queued.
+    // An answer taken as Cancel must leave records and lists as they were.
+    QStringList answering(const QVector<QMessageBox::StandardButton> &answers,
+                          const std::function<void()> &action);
+    // Imports a file and reports what it changed beyond the expected.
+    void importFile(const QString &path);
+    void note(const QString &line) { log << QStringLiteral("#%1 %2").arg(step).arg(line); }
+    QString report(const QStringList &problems) const;
+
+    const quint32 seed;
+    QRandomGenerator random;
+    std::unique_ptr<MainWindow> window;
+    QTemporaryDir dir;
+    QStringList log;
+    int step = 0;
+    int actionCount = 0;
+};
+
+QString RandomSession::run(int actions)
+{
+    static const std::pair<Action, int> weighted[] = {{&RandomSession::openPageByButton, 14},
+                                                      {&RandomSession::openListItem, 12},
+                                                      {&RandomSession::chooseInCombo, 50},
+                                                      {&RandomSession::tickBox, 30},
+                                                      {&RandomSession::setSpinBox, 6},
+                                                      {&RandomSession::typeName, 14},
+                                                      {&RandomSession::save, 36},
+                                                      {&RandomSession::deleteShown, 7},
+                                                      {&RandomSession::clearAll, 1},
+                                                      {&RandomSession::changePlatform, 1},
+                                                      {&RandomSession::restart, 1},
+                                                      {&RandomSession::exportThenImport, 4},
+                                                      {&RandomSession::importBrokenFile, 2}};
+    int total = 0;
+    for (const auto &action : weighted)
+        total += action.second;
+
+    actionCount = actions;
+    Clock::fix(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
+    WindowTest::resetProject();
+    DialogSeam::startScripting();
+    DialogSeam::reset();
+    openWindow();
+    for (step = 0; step < actions; ++step) {
+        int draw = pick(total);
+        int chosen = 0;
+        while (draw >= weighted[chosen].second)
+            draw -= weighted[chosen++].second;
+        QStringList problems = (this->*weighted[chosen].first)();
+        if (DialogSeam::unexpectedCalls() > 0)
+            problems << QStringLiteral("a dialog came up that no answer was queued for");
+        problems << WindowTest::findings(window.get());
+        DialogSeam::reset();
+        if (!problems.isEmpty())
+            return report(problems);
+    }
+    window.reset();
+    Clock::release();
+    return QString();
+}
+
+QString RandomSession::report(const QStringList &problems) const
+{
+    return QStringLiteral("seed %1, action %2 of %3 failed (replay with ZAREN_RANDOM_SEED=%1 "
+                          "ZAREN_RANDOM_ACTIONS=%4):\n%5\nlast actions:\n%6")
+        .arg(seed)
+        .arg(step)
+        .arg(actionCount)
+        .arg(step + 1)
+        .arg(problems.join(QLatin1Char('\n')), log.mid(log.size() - loggedActions).join('\n'));
+}
+
+void RandomSession::openWindow()
+{
+    window = std::make_unique<MainWindow>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qFatal("window not exposed");
+}
+
+QWidget *RandomSession::shownPage() const
+{
+    return child<QStackedWidget>(window.get(), "stackedWidget")->currentWidget();
+}
+
+template <typename T> QList<T *> RandomSession::usableOnPage() const
+{
+    QList<T *> found;
+    for (T *widget : shownPage()->findChildren<T *>()) {
+        if (usable(widget))
+            found << widget;
+    }
+    return found;
+}
+
+// The Save or Delete button of the page shown, if it has one.
+QAbstractButton *RandomSession::pageButton(const QString &suffix) const
+{
+    for (QPushButton *button : usableOnPage<QPushButton>()) {
+        if (button->objectName().endsWith(suffix))
+            return button;
+    }
+    return nullptr;
+}
+
+QString RandomSession::platform() const
+{
+    return child<QComboBox>(window.get(), "comboBox_PlatformType")->currentText();
+}
+
+QStringList RandomSession::answering(const QVector<QMessageBox::StandardButton> &answers,
+                                     const std::function<void()> &action)
+{
+    const Snapshot records;
+    const QStringList names = shownNames(WindowTest::shownWindow(window.get()));
+    const QJsonObject before = projectDocument(platform());
+    for (QMessageBox::StandardButton answer : answers)
+        DialogSeam::answerNextBox(answer);
+    action();
+
+    bool declined = false;
+    const QList<DialogSeam::ShownBox> &asked = DialogSeam::shownBoxes();
+    for (int i = 0; i < asked.size() && i < answers.size(); ++i) {
+        declined = declined || answers[i] == QMessageBox::Cancel;
+        note(QStringLiteral("  asked \"%1\": %2")
+                 .arg(asked[i].text, answers[i] == QMessageBox::Cancel ? "Cancel" : "yes"));
+    }
+    if (!declined ||
+        (records == Snapshot() && names == shownNames(WindowTest::shownWindow(window.get()))))
+        return {};
+    return QStringList(QStringLiteral("answered Cancel, yet the project changed:")) +
+           differences(before, projectDocument(platform()));
+}
+
+QStringList RandomSession::openPageByButton()
+{
+    QList<QAbstractButton *> buttons;
+    for (const char *name : pageButtons) {
+        QAbstractButton *button = child<QAbstractButton>(window.get(), name);
+        if (button->isEnabled())
+            buttons << button;
+    }
+    QAbstractButton *button = buttons.at(pick(buttons.size()));
+    note(QStringLiteral("page button ") + button->objectName());
+    WindowTest::click(button);
+    return {};
+}
+
+QStringList RandomSession::openListItem()
+{
+    QVector<int> filled;
+    for (int type = 0; type < functionTypeCount; ++type) {
+        if (child<QListWidget>(window.get(), listNames[type])->count() > 0)
+            filled << type;
+    }
+    if (filled.isEmpty())
+        return {};
+    const int type = filled.at(pick(filled.size()));
+    QListWidget *list = child<QListWidget>(window.get(), listNames[type]);
+    const int row = pick(list->count());
+    note(QStringLiteral("list %1 row %2 \"%3\"")
+             .arg(list->objectName())
+             .arg(row)
+             .arg(list->item(row)->text()));
+    child<QToolBox>(window.get(), "toolBox")->setCurrentIndex(type);
+    list->scrollToItem(list->item(row));
+    WindowTest::clickListItem(list, row);
+    if (list->currentRow() != row)
+        return {QStringLiteral("the click did not select row %1").arg(row)};
+    return {};
+}
+
+QStringList RandomSession::chooseInCombo()
+{
+    QList<QComboBox *> combos = usableOnPage<QComboBox>();
+    if (combos.isEmpty())
+        return {};
+    QComboBox *combo = combos.at(pick(combos.size()));
+    QVector<int> enabled;
+    for (int index = 0; index < combo->count(); ++index) {
+        if (itemEnabled(combo, index))
+            enabled << index;
+    }
+    if (enabled.isEmpty())
+        return {};
+    const int index = enabled.at(pick(enabled.size()));
+    note(QStringLiteral("choose %1 = %2").arg(combo->objectName(), combo->itemText(index)));
+    combo->setCurrentIndex(index);
+    return {};
+}
+
+QStringList RandomSession::tickBox()
+{
+    QList<QCheckBox *> boxes = usableOnPage<QCheckBox>();
+    if (boxes.isEmpty())
+        return {};
+    QCheckBox *box = boxes.at(pick(boxes.size()));
+    note(QStringLiteral("tick %1 (was %2)").arg(box->objectName()).arg(box->isChecked()));
+    WindowTest::click(box);
+    return {};
+}
+
+QStringList RandomSession::setSpinBox()
+{
+    QList<QSpinBox *> spinBoxes = usableOnPage<QSpinBox>();
+    if (spinBoxes.isEmpty())
+        return {};
+    QSpinBox *spinBox = spinBoxes.at(pick(spinBoxes.size()));
+    const int values[] = {spinBox->minimum(), spinBox->maximum(),
+                          int(random.bounded(spinBox->minimum(), spinBox->maximum() + 1))};
+    const int value = values[pick(3)];
+    note(QStringLiteral("set %1 = %2").arg(spinBox->objectName()).arg(value));
+    spinBox->setValue(value);
+    return {};
+}
+
+QStringList RandomSession::typeName()
+{
+    QList<QLineEdit *> fields = usableOnPage<QLineEdit>();
+    if (fields.isEmpty())
+        return {};
+    QStringList existing;
+    for (const ShownType &type : WindowTest::shownWindow(window.get()))
+        existing << type.names;
+    QStringList names = {QString(),
+                         QStringLiteral("   "),
+                         QStringLiteral("Eighteen chars 18x"),
+                         QString::fromUtf8("Küche Ωmega 灯"),
+                         QStringLiteral(" Padded "),
+                         QStringLiteral("Name-%1").arg(pick(6))};
+    if (!existing.isEmpty())
+        names << existing.at(pick(existing.size()));
+    const QString name = names.at(pick(names.size()));
+    note(QStringLiteral("type name \"%1\"").arg(name));
+    fields.first()->setText(name);
+    return {};
+}
+
+QStringList RandomSession::save()
+{
+    QAbstractButton *button = pageButton(QStringLiteral("Save"));
+    if (!button)
+        return {};
+    note(QStringLiteral("save ") + button->objectName());
+    // An update asks first, then the motion sensor's settings may ask again.
+    return answering({yesOr(QMessageBox::Save), yesOr(QMessageBox::Save)},
+                     [button] { WindowTest::click(button); });
+}
+
+QStringList RandomSession::deleteShown()
+{
+    QAbstractButton *button = pageButton(QStringLiteral("Delete"));
+    if (!button)
+        return {};
+    note(QStringLiteral("delete ") + button->objectName());
+    WindowTest::click(button);
+    return {};
+}
+
+QStringList RandomSession::clearAll()
+{
+    note(QStringLiteral("clear all"));
+    return answering({yesOr(QMessageBox::Yes)},
+                     [this] { WindowTest::clickChild(window.get(), "SettingsButton"); });
+}
+
+QStringList RandomSession::changePlatform()
+{
+    QComboBox *combo = child<QComboBox>(window.get(), "comboBox_PlatformType");
+    const int other = 1 - combo->currentIndex();
+    note(QStringLiteral("platform ") + combo->itemText(other));
+    return answering({yesOr(QMessageBox::Yes)}, [combo, other] { combo->setCurrentIndex(other); });
+}
+
+// As the restart loop does it: the old window ends the loop, a new one is built.
+QStringList RandomSession::restart()
+{
+    note(QStringLiteral("restart"));
+    for (QAction *action : window->findChildren<QAction *>()) {
+        if (action->text() == QLatin1String("Restart"))
+            action->trigger();
+    }
+    window.reset();
+    openWindow();
+    return {};
+}
+
+void RandomSession::importFile(const QString &path)
+{
+    DialogSeam::answerNextFileName(path);
+    WindowTest::clickChild(window.get(), "ImportButton");
+}
+
+QStringList RandomSession::exportThenImport()
+{
+    note(QStringLiteral("export, then import the file"));
+    const Snapshot records;
+    const QString platformBefore = platform();
+    const QJsonObject before = projectDocument(platformBefore);
+    const QString path = dir.filePath(QStringLiteral("session.rccfg"));
+    DialogSeam::answerNextFileName(path);
+    WindowTest::clickChild(window.get(), "ExportButton");
+    if (!DialogSeam::shownBoxes().isEmpty())
+        return {QStringLiteral("export failed: ") + DialogSeam::shownBoxes().first().text};
+    importFile(path);
+
+    QStringList problems;
+    if (!DialogSeam::shownBoxes().isEmpty())
+        problems << QStringLiteral("the exported file was refused: ") +
+                        DialogSeam::shownBoxes().first().text;
+    if (platform() != platformBefore)
+        problems << QStringLiteral("import changed the platform to ") + platform();
+    if (!(records == Snapshot()))
+        problems << QStringLiteral("import did not give back the exported project:")
+                 << differences(before, projectDocument(platform()));
+    return problems;
+}
+
+QStringList RandomSession::importBrokenFile()
+{
+    QByteArray bytes = projectText(projectDocument(platform()));
+    const int kind = pick(4);
+    switch (kind) {
+    case 0: // another program version, otherwise sound
+        bytes.replace("v2.0.2", "v2.0.1");
+        encryptProjectData(bytes);
+        break;
+    case 1: // cut short
+        encryptProjectData(bytes);
+        bytes.truncate(pick(bytes.size() - 16));
+        break;
+    case 2: // not enciphered, yet in whole blocks, so it is deciphered into noise
+        bytes.append(QByteArray(15 - (bytes.size() + 15) % 16, ' '));
+        break;
+    default: // noise in whole blocks
+        bytes.resize(16 * (1 + pick(8)));
+        for (char &byte : bytes)
+            byte = char(pick(256));
+    }
+    note(QStringLiteral("import a broken file (kind %1, %2 bytes)").arg(kind).arg(bytes.size()));
+    const QString path = dir.filePath(QStringLiteral("broken.rccfg"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {QStringLiteral("cannot write ") + path};
+    file.close();
+
+    const Snapshot records;
+    const ShownWindow shown = WindowTest::shownWindow(window.get());
+    const QString platformBefore = platform();
+    DialogSeam::answerNextBox(QMessageBox::Ok);
+    importFile(path);
+    const ShownWindow after = WindowTest::shownWindow(window.get());
+    QStringList problems;
+    if (DialogSeam::shownBoxes().size() != 1)
+        problems << QStringLiteral("the broken file was not refused");
+    if (!(records == Snapshot()) || platform() != platformBefore)
+        problems << QStringLiteral("a refused file changed the project");
+    for (int type = 0; type < functionTypeCount; ++type) {
+        if (after[type].names != shown[type].names || after[type].title != shown[type].title)
+            problems << QStringLiteral("a refused file changed the list ") + listNames[type];
+    }
+    return problems;
+}
+
+class RandomSessionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void randomActionsKeepTheProjectConsistent();
+};
+
+void RandomSessionTest::initTestCase()
+{
+    // Restart and export write to the debug stream; thousands of them are noise.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+}
+
+void RandomSessionTest::randomActionsKeepTheProjectConsistent()
+{
+    const quint32 seed = environmentNumber("ZAREN_RANDOM_SEED", defaultSeed);
+    const int actions = int(environmentNumber("ZAREN_RANDOM_ACTIONS", defaultActions));
+    RandomSession session(seed);
+    const QString failure = session.run(actions);
+    if (!failure.isEmpty())
+        QFAIL(qPrintable(failure));
+    qInfo("seed %u: %d actions clean", seed, actions);
+}
+
+QTEST_MAIN(RandomSessionTest)
+#include "tst_randomsession.moc"
