@@ -107,6 +107,7 @@ private:
     QStringList setSpinBox();
     QStringList typeName();
     QStringList save();
+    QStringList fillFormThenSave();
     QStringList deleteShown();
     QStringList clearAll();
     QStringList changePlatform();
@@ -119,6 +120,8 @@ private:
     template <typename T> QList<T *> usableOnPage() const;
     QAbstractButton *pageButton(const QString &suffix) const;
     QString platform() const;
+    void chooseIn(QComboBox *combo);
+    void tick(QCheckBox *box);
     int pick(int count) { return int(random.bounded(quint32(count))); }
     QMessageBox::StandardButton yesOr(QMessageBox::StandardButton yes)
     {
@@ -144,19 +147,21 @@ private:
 
 QString RandomSession::run(int actions)
 {
-    static const std::pair<Action, int> weighted[] = {{&RandomSession::openPageByButton, 14},
-                                                      {&RandomSession::openListItem, 12},
-                                                      {&RandomSession::chooseInCombo, 50},
-                                                      {&RandomSession::tickBox, 30},
-                                                      {&RandomSession::setSpinBox, 6},
-                                                      {&RandomSession::typeName, 14},
-                                                      {&RandomSession::save, 36},
-                                                      {&RandomSession::deleteShown, 7},
+    // Clearing actions are rare, so that projects grow between them.
+    static const std::pair<Action, int> weighted[] = {{&RandomSession::openPageByButton, 40},
+                                                      {&RandomSession::openListItem, 28},
+                                                      {&RandomSession::chooseInCombo, 80},
+                                                      {&RandomSession::tickBox, 50},
+                                                      {&RandomSession::setSpinBox, 12},
+                                                      {&RandomSession::typeName, 28},
+                                                      {&RandomSession::save, 50},
+                                                      {&RandomSession::fillFormThenSave, 40},
+                                                      {&RandomSession::deleteShown, 16},
                                                       {&RandomSession::clearAll, 1},
                                                       {&RandomSession::changePlatform, 1},
                                                       {&RandomSession::restart, 1},
-                                                      {&RandomSession::exportThenImport, 4},
-                                                      {&RandomSession::importBrokenFile, 2}};
+                                                      {&RandomSession::exportThenImport, 10},
+                                                      {&RandomSession::importBrokenFile, 4}};
     int total = 0;
     for (const auto &action : weighted)
         total += action.second;
@@ -296,33 +301,39 @@ QStringList RandomSession::openListItem()
     return {};
 }
 
-QStringList RandomSession::chooseInCombo()
+void RandomSession::chooseIn(QComboBox *combo)
 {
-    QList<QComboBox *> combos = usableOnPage<QComboBox>();
-    if (combos.isEmpty())
-        return {};
-    QComboBox *combo = combos.at(pick(combos.size()));
     QVector<int> enabled;
     for (int index = 0; index < combo->count(); ++index) {
         if (itemEnabled(combo, index))
             enabled << index;
     }
     if (enabled.isEmpty())
-        return {};
+        return;
     const int index = enabled.at(pick(enabled.size()));
     note(QStringLiteral("choose %1 = %2").arg(combo->objectName(), combo->itemText(index)));
     combo->setCurrentIndex(index);
+}
+
+void RandomSession::tick(QCheckBox *box)
+{
+    note(QStringLiteral("tick %1 (was %2)").arg(box->objectName()).arg(box->isChecked()));
+    WindowTest::click(box);
+}
+
+QStringList RandomSession::chooseInCombo()
+{
+    QList<QComboBox *> combos = usableOnPage<QComboBox>();
+    if (!combos.isEmpty())
+        chooseIn(combos.at(pick(combos.size())));
     return {};
 }
 
 QStringList RandomSession::tickBox()
 {
     QList<QCheckBox *> boxes = usableOnPage<QCheckBox>();
-    if (boxes.isEmpty())
-        return {};
-    QCheckBox *box = boxes.at(pick(boxes.size()));
-    note(QStringLiteral("tick %1 (was %2)").arg(box->objectName()).arg(box->isChecked()));
-    WindowTest::click(box);
+    if (!boxes.isEmpty())
+        tick(boxes.at(pick(boxes.size())));
     return {};
 }
 
@@ -371,6 +382,20 @@ QStringList RandomSession::save()
     // An update asks first, then the motion sensor's settings may ask again.
     return answering({yesOr(QMessageBox::Save), yesOr(QMessageBox::Save)},
                      [button] { WindowTest::click(button); });
+}
+
+// Random actions alone seldom complete a form; a user fills most of it at once.
+QStringList RandomSession::fillFormThenSave()
+{
+    for (QCheckBox *box : usableOnPage<QCheckBox>()) {
+        if (pick(3) == 0)
+            tick(box);
+    }
+    for (QComboBox *combo : usableOnPage<QComboBox>()) {
+        if (usable(combo) && pick(4) != 0)
+            chooseIn(combo);
+    }
+    return save();
 }
 
 QStringList RandomSession::deleteShown()
