@@ -118,6 +118,8 @@ bool allCountersZero()
 
 } // namespace
 
+Q_DECLARE_METATYPE(QVector<Choice>)
+
 class IOEditorsTest : public QObject
 {
     Q_OBJECT
@@ -130,6 +132,8 @@ private slots:
     void savedFunctionIsShownUpdatedAndDeleted();
     void refusedSaveChangesNothing_data();
     void refusedSaveChangesNothing();
+    void renamedFunctionCannotTakeItsOutputsAgain_data();
+    void renamedFunctionCannotTakeItsOutputsAgain();
     void deletePrunesOnlyFreedOutputs_data();
     void deletePrunesOnlyFreedOutputs();
     void smallPlatformOffersItsRows();
@@ -301,6 +305,41 @@ void IOEditorsTest::refusedSaveChangesNothing()
     QCOMPARE(save(page), message);
     QCOMPARE(this->list(page.list)->count(), 0);
     QCOMPARE(InputCatalogue::instance().find(input)->useCount, ClaimCount(list.isEmpty() ? 1 : 0));
+}
+
+void IOEditorsTest::renamedFunctionCannotTakeItsOutputsAgain_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVector<Choice>>("freeInputs");
+    QTest::newRow("Shutter") << "Shutter"
+                             << QVector<Choice>{{"comboBox_ShutterUpInput", "IN7"},
+                                                {"comboBox_ShutterDownInput", "IN8"}};
+    QTest::newRow("DigitalIO") << "DigitalIO"
+                               << QVector<Choice>{{"comboBox_DigitalIOInput", "IN7"}};
+    QTest::newRow("Logic") << "Logic"
+                           << QVector<Choice>{{"comboBox_LogicInput_1", "IN7"},
+                                              {"comboBox_LogicInput_2", "IN8"}};
+    QTest::newRow("VoltageInput") << "VoltageInput"
+                                  << QVector<Choice>{{"comboBox_ACInputInput", "CH2"}};
+}
+
+// A saved function shown again keeps its own outputs selectable; saved under
+// a new name with free inputs it would be a second function on those outputs.
+void IOEditorsTest::renamedFunctionCannotTakeItsOutputsAgain()
+{
+    QFETCH(QString, key);
+    QFETCH(QVector<Choice>, freeInputs);
+    const Page page = pages().value(key);
+    fillForm(page, page.choices);
+    QCOMPARE(save(page), QStringLiteral("Saved..."));
+    WindowTest::clickListItem(list(page.list), 0);
+    for (const Choice &choice : freeInputs)
+        WindowTest::choose(combo(choice.list), choice.text);
+    child<QLineEdit>(window.get(), page.nameField)->setText(QStringLiteral("Renamed"));
+    QCOMPARE(save(page), QStringLiteral("Selected output is already using in another function! "
+                                        "Please select different output."));
+    QCOMPARE(list(page.list)->count(), 1);
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
 void IOEditorsTest::deletePrunesOnlyFreedOutputs_data()
