@@ -96,10 +96,12 @@ NameCheck checkItemName(QWidget *parent, const QListWidget *list, QLabel *info,
 
 // Writes a saved function: an update gives back the old record's claims and
 // overwrites it in place (the list row is renamed), a new item is appended to
-// store and list. Then the record's own claims are made.
+// store and list. Then the record's own claims are made. Returns what the old
+// record held (nothing for a new item), so that the caller can stop Master
+// Off and Welcome from controlling an output the update gave up.
 template <typename Record>
-void commitRecord(FunctionStore<Record> &store, QListWidget *list, const Record &record,
-                  bool update, const QString &oldName);
+ClaimSet commitRecord(FunctionStore<Record> &store, QListWidget *list, const Record &record,
+                      bool update, const QString &oldName);
 
 // The end of every successful Save: the toolbox count, "Saved..." and the
 // last row made current (the form itself stays in new-item state).
@@ -165,10 +167,11 @@ enum class HeldInputText { Differen, Different };
 
 // The steps every Save ends with once the page's own checks passed: the name
 // check (with the confirmation of an update), the refusal of an input that
-// another function holds, then commitRecord. False when refused.
+// another function holds, then commitRecord, whose result goes to released.
+// False when refused.
 template <typename Record>
 bool saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list, QLabel *info,
-                const Record &record, HeldInputText text);
+                const Record &record, HeldInputText text, ClaimSet &released);
 QString heldInputText(HeldInputText text);
 QString heldOutputText();
 
@@ -245,18 +248,21 @@ bool EditorOps::refuseHeldChoices(const Record &record, const Record *old, QLabe
 }
 
 template <typename Record>
-void EditorOps::commitRecord(FunctionStore<Record> &store, QListWidget *list, const Record &record,
-                             bool update, const QString &oldName)
+ClaimSet EditorOps::commitRecord(FunctionStore<Record> &store, QListWidget *list,
+                                 const Record &record, bool update, const QString &oldName)
 {
     const Record *old = update ? store.find(oldName) : nullptr;
+    ClaimSet released;
     if (old) {
-        releaseClaims(*old);
+        released = claimsOf(*old);
+        release(released);
         store.replace(oldName, record);
     } else {
         store.add(record);
     }
     addClaims(record);
     storeRow(list, record.name, update);
+    return released;
 }
 
 template <typename Record>
@@ -294,7 +300,8 @@ void EditorOps::fillChoices(std::initializer_list<Choice> lists, const QVector<E
 
 template <typename Record>
 bool EditorOps::saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list,
-                           QLabel *info, const Record &record, HeldInputText text)
+                           QLabel *info, const Record &record, HeldInputText text,
+                           ClaimSet &released)
 {
     const NameCheck check = checkItemName(parent, list, info, record.name);
     if (check == NameCheck::Rejected)
@@ -303,7 +310,7 @@ bool EditorOps::saveRecord(QWidget *parent, FunctionStore<Record> &store, QListW
     const Record *old = update ? store.find(record.name) : nullptr;
     if (refuseHeldChoices(record, old, info, text))
         return false;
-    commitRecord(store, list, record, update, record.name);
+    released = commitRecord(store, list, record, update, record.name);
     return true;
 }
 

@@ -118,7 +118,7 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
                           HeldInputText::Differen))
         return;
 
-    commitRecord(masterOffStore(), list, record, update, name);
+    pruneReleasedOutputs(commitRecord(masterOffStore(), list, record, update, name));
     if (!record.LedOutput.isEmpty())
         masterOffLedName() = record.LedOutput;
     resetMasterOffForm();

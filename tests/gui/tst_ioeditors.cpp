@@ -134,8 +134,8 @@ private slots:
     void refusedSaveChangesNothing();
     void renamedFunctionCannotTakeItsOutputsAgain_data();
     void renamedFunctionCannotTakeItsOutputsAgain();
-    void deletePrunesOnlyFreedOutputs_data();
-    void deletePrunesOnlyFreedOutputs();
+    void givingUpAnOutputPrunesOnlyFreedOnes_data();
+    void givingUpAnOutputPrunesOnlyFreedOnes();
     void smallPlatformOffersItsRows();
     void shutterOutputsStayLocked();
     void logicShowsOwnInputsRedInTheirOwnList();
@@ -342,22 +342,28 @@ void IOEditorsTest::renamedFunctionCannotTakeItsOutputsAgain()
     QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
-void IOEditorsTest::deletePrunesOnlyFreedOutputs_data()
+void IOEditorsTest::givingUpAnOutputPrunesOnlyFreedOnes_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("heldTwice");
+    QTest::addColumn<bool>("byUpdate"); // else by delete
     for (const QString &key : pages().keys()) {
-        QTest::newRow(qPrintable(key + " alone")) << key << false;
-        QTest::newRow(qPrintable(key + " held twice")) << key << true;
+        for (bool byUpdate : {false, true}) {
+            const QString how = byUpdate ? " updated" : " deleted";
+            QTest::newRow(qPrintable(key + how + " alone")) << key << false << byUpdate;
+            QTest::newRow(qPrintable(key + how + " held twice")) << key << true << byUpdate;
+        }
     }
 }
 
 // Master Off and Welcome stop controlling an output only once no function
-// holds it any more; a record left with nothing to control is deleted.
-void IOEditorsTest::deletePrunesOnlyFreedOutputs()
+// holds it any more, whether a delete or an update to another output gave it
+// up; a record left with nothing to control is deleted.
+void IOEditorsTest::givingUpAnOutputPrunesOnlyFreedOnes()
 {
     QFETCH(QString, key);
     QFETCH(bool, heldTwice);
+    QFETCH(bool, byUpdate);
     const Page page = pages().value(key);
     fillForm(page, page.choices);
     QCOMPARE(save(page), QStringLiteral("Saved..."));
@@ -380,7 +386,14 @@ void IOEditorsTest::deletePrunesOnlyFreedOutputs()
     if (heldTwice)
         ++output(pruned)->useCount;
 
-    deleteFirst(page);
+    if (byUpdate) {
+        WindowTest::clickListItem(list(page.list), 0);
+        WindowTest::choose(combo(page.choices.at(1).list), "C7");
+        DialogSeam::answerNextBox(QMessageBox::Save);
+        QCOMPARE(save(page), QStringLiteral("Saved..."));
+    } else {
+        deleteFirst(page);
+    }
     QCOMPARE(masterOffStore().find("Master Off-1")->controlOut(n),
              QLatin1String(heldTwice ? "ENABLE" : "DISABLE"));
     QCOMPARE(masterOffStore().find("Master Off-1")->controlOutC8, QStringLiteral("ENABLE"));

@@ -1,6 +1,7 @@
 #include "app/dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
+#include "model/version.h"
 #include "project/envelope.h"
 #include "project/projectdiff.h"
 #include "project/projectdocument.h"
@@ -32,7 +33,7 @@ namespace
 constexpr quint32 defaultSeed = 800;
 constexpr int defaultActions = 2000;
 // How much of the action log a failure report shows.
-constexpr int loggedActions = 60;
+constexpr int loggedActions = 50;
 
 const char *const pageButtons[] = {"HomeButton",       "WelcomeButton",  "MasterOffButton",
                                    "CardHolderButton", "DndMurButton",   "AirConButton",
@@ -61,7 +62,7 @@ QStringList shownNames(const ShownWindow &shown)
 
 QJsonObject projectDocument(const QString &platform)
 {
-    return buildProjectDocument(platform, QStringLiteral("v2.0.2"), Clock::now());
+    return buildProjectDocument(platform, programVersion(), Clock::now());
 }
 
 QStringList differences(const QJsonObject &before, const QJsonObject &after)
@@ -131,37 +132,37 @@ private:
     // An answer taken as Cancel must leave records and lists as they were.
     QStringList answering(const QVector<QMessageBox::StandardButton> &answers,
                           const std::function<void()> &action);
-    // Imports a file and reports what it changed beyond the expected.
     void importFile(const QString &path);
-    void note(const QString &line) { log << QStringLiteral("#%1 %2").arg(step).arg(line); }
+    void note(const QString &line);
     QString report(const QStringList &problems) const;
 
     const quint32 seed;
     QRandomGenerator random;
     std::unique_ptr<MainWindow> window;
     QTemporaryDir dir;
-    QStringList log;
+    QStringList log; // one line per action that did something
+    int loggedStep = -1;
     int step = 0;
     int actionCount = 0;
 };
 
 QString RandomSession::run(int actions)
 {
-    // Clearing actions are rare, so that projects grow between them.
-    static const std::pair<Action, int> weighted[] = {{&RandomSession::openPageByButton, 40},
-                                                      {&RandomSession::openListItem, 28},
-                                                      {&RandomSession::chooseInCombo, 80},
-                                                      {&RandomSession::tickBox, 50},
-                                                      {&RandomSession::setSpinBox, 12},
-                                                      {&RandomSession::typeName, 28},
-                                                      {&RandomSession::save, 50},
-                                                      {&RandomSession::fillFormThenSave, 40},
-                                                      {&RandomSession::deleteShown, 16},
+    // Actions that empty the project are rare, so that projects grow between them.
+    static const std::pair<Action, int> weighted[] = {{&RandomSession::openPageByButton, 150},
+                                                      {&RandomSession::openListItem, 110},
+                                                      {&RandomSession::chooseInCombo, 300},
+                                                      {&RandomSession::tickBox, 200},
+                                                      {&RandomSession::setSpinBox, 40},
+                                                      {&RandomSession::typeName, 100},
+                                                      {&RandomSession::save, 150},
+                                                      {&RandomSession::fillFormThenSave, 200},
+                                                      {&RandomSession::deleteShown, 40},
                                                       {&RandomSession::clearAll, 1},
                                                       {&RandomSession::changePlatform, 1},
                                                       {&RandomSession::restart, 1},
-                                                      {&RandomSession::exportThenImport, 10},
-                                                      {&RandomSession::importBrokenFile, 4}};
+                                                      {&RandomSession::exportThenImport, 30},
+                                                      {&RandomSession::importBrokenFile, 10}};
     int total = 0;
     for (const auto &action : weighted)
         total += action.second;
@@ -179,7 +180,10 @@ QString RandomSession::run(int actions)
             draw -= weighted[chosen++].second;
         QStringList problems = (this->*weighted[chosen].first)();
         if (DialogSeam::unexpectedCalls() > 0)
-            problems << QStringLiteral("a dialog came up that no answer was queued for");
+            problems << QStringLiteral("a dialog came up that no answer was queued for") +
+                            (DialogSeam::shownBoxes().isEmpty()
+                                 ? QString()
+                                 : QStringLiteral(": ") + DialogSeam::shownBoxes().last().text);
         problems << WindowTest::findings(window.get());
         DialogSeam::reset();
         if (!problems.isEmpty())
@@ -188,6 +192,18 @@ QString RandomSession::run(int actions)
     window.reset();
     Clock::release();
     return QString();
+}
+
+void RandomSession::note(const QString &line)
+{
+    if (!log.isEmpty() && loggedStep == step) {
+        log.last() += QStringLiteral("; ") + line;
+        return;
+    }
+    log << QStringLiteral("#%1 %2").arg(step).arg(line);
+    loggedStep = step;
+    if (log.size() > 2 * loggedActions) // long runs keep only the tail
+        log = log.mid(loggedActions);
 }
 
 QString RandomSession::report(const QStringList &problems) const
@@ -253,7 +269,7 @@ QStringList RandomSession::answering(const QVector<QMessageBox::StandardButton> 
     const QList<DialogSeam::ShownBox> &asked = DialogSeam::shownBoxes();
     for (int i = 0; i < asked.size() && i < answers.size(); ++i) {
         declined = declined || answers[i] == QMessageBox::Cancel;
-        note(QStringLiteral("  asked \"%1\": %2")
+        note(QStringLiteral("asked \"%1\": %2")
                  .arg(asked[i].text, answers[i] == QMessageBox::Cancel ? "Cancel" : "yes"));
     }
     if (!declined ||
@@ -473,7 +489,7 @@ QStringList RandomSession::importBrokenFile()
     const int kind = pick(4);
     switch (kind) {
     case 0: // another program version, otherwise sound
-        bytes.replace("v2.0.2", "v2.0.1");
+        bytes.replace(programVersion().toUtf8(), "v0.0.0");
         encryptProjectData(bytes);
         break;
     case 1: // cut short
