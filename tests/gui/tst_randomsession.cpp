@@ -39,11 +39,6 @@ const char *const pageButtons[] = {"HomeButton",       "WelcomeButton",  "Master
                                    "CardHolderButton", "DndMurButton",   "AirConButton",
                                    "AcInputButton",    "lightingButton", "shutterButton",
                                    "DigitalioButton",  "LogicButton"};
-// By toolbox index.
-const char *const listNames[] = {
-    "listWidget_Welcome",   "listWidget_MasterOff", "listWidget_CardHolder", "listWidget_DndMur",
-    "listWidget_AirCon",    "listWidget_Acinput",   "listWidgetLighting",    "listWidget_Shutter",
-    "listWidget_Dgitialio", "listWidget_Logic"};
 
 quint32 environmentNumber(const char *name, quint32 fallback)
 {
@@ -299,13 +294,13 @@ QStringList RandomSession::openListItem()
 {
     QVector<int> filled;
     for (int type = 0; type < functionTypeCount; ++type) {
-        if (child<QListWidget>(window.get(), listNames[type])->count() > 0)
+        if (child<QListWidget>(window.get(), WindowTest::typeLists[type])->count() > 0)
             filled << type;
     }
     if (filled.isEmpty())
         return {};
     const int type = filled.at(pick(filled.size()));
-    QListWidget *list = child<QListWidget>(window.get(), listNames[type]);
+    QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
     const int row = pick(list->count());
     note(QStringLiteral("list %1 row %2 \"%3\"")
              .arg(list->objectName())
@@ -526,7 +521,8 @@ QStringList RandomSession::importBrokenFile()
         problems << QStringLiteral("a refused file changed the project");
     for (int type = 0; type < functionTypeCount; ++type) {
         if (after[type].names != shown[type].names || after[type].title != shown[type].title)
-            problems << QStringLiteral("a refused file changed the list ") + listNames[type];
+            problems << QStringLiteral("a refused file changed the list ") +
+                            WindowTest::typeLists[type];
     }
     return problems;
 }
