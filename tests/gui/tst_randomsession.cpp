@@ -135,6 +135,8 @@ private:
     QRandomGenerator random;
     std::unique_ptr<MainWindow> window;
     QTemporaryDir dir;
+    // The name each page last proposed when opened by its button.
+    QHash<const QWidget *, QString> proposed;
     QStringList log; // one line per action that did something
     int loggedStep = -1;
     int step = 0;
@@ -287,7 +289,11 @@ QStringList RandomSession::openPageByButton()
     }
     QAbstractButton *button = buttons.at(pick(buttons.size()));
     note(QStringLiteral("page button ") + button->objectName());
+    const QWidget *before = shownPage();
     WindowTest::click(button);
+    const QList<QLineEdit *> fields = usableOnPage<QLineEdit>();
+    if (shownPage() != before && !fields.isEmpty()) // a page already shown keeps its edits
+        proposed.insert(shownPage(), fields.first()->text());
     return {};
 }
 
@@ -381,6 +387,8 @@ QStringList RandomSession::typeName()
                          QStringLiteral("Name-%1").arg(pick(6))};
     if (!existing.isEmpty())
         names << existing.at(pick(existing.size()));
+    if (proposed.contains(shownPage()))
+        names << proposed.value(shownPage());
     const QString name = names.at(pick(names.size()));
     note(QStringLiteral("type name \"%1\"").arg(name));
     fields.first()->setText(name);
