@@ -109,6 +109,7 @@ private:
     QStringList changePlatform();
     QStringList restart();
     QStringList exportThenImport();
+    QStringList importEarlierExport();
     QStringList importBrokenFile();
 
     void openWindow();
@@ -135,6 +136,14 @@ private:
     QRandomGenerator random;
     std::unique_ptr<MainWindow> window;
     QTemporaryDir dir;
+    // Files exported so far (the last few), with the project each holds.
+    struct Export {
+        QString path;
+        Snapshot records;
+        QString platform;
+        QJsonObject document;
+    };
+    QVector<Export> exports;
     // The name each page last proposed when opened by its button.
     QHash<const QWidget *, QString> proposed;
     QStringList log; // one line per action that did something
@@ -154,11 +163,12 @@ QString RandomSession::run(int actions)
                                                       {&RandomSession::typeName, 100},
                                                       {&RandomSession::save, 150},
                                                       {&RandomSession::fillFormThenSave, 200},
-                                                      {&RandomSession::deleteShown, 40},
+                                                      {&RandomSession::deleteShown, 20},
                                                       {&RandomSession::clearAll, 1},
                                                       {&RandomSession::changePlatform, 1},
                                                       {&RandomSession::restart, 1},
                                                       {&RandomSession::exportThenImport, 30},
+                                                      {&RandomSession::importEarlierExport, 10},
                                                       {&RandomSession::importBrokenFile, 10}};
     int total = 0;
     for (const auto &action : weighted)
@@ -410,11 +420,11 @@ QStringList RandomSession::save()
 QStringList RandomSession::fillFormThenSave()
 {
     for (QCheckBox *box : usableOnPage<QCheckBox>()) {
-        if (pick(3) == 0)
+        if (pick(2) == 0)
             tick(box);
     }
     for (QComboBox *combo : usableOnPage<QComboBox>()) {
-        if (usable(combo) && pick(4) != 0)
+        if (usable(combo) && (combo->currentIndex() < 0 || pick(2) == 0))
             chooseIn(combo);
     }
     return save();
@@ -470,11 +480,15 @@ QStringList RandomSession::exportThenImport()
     const Snapshot records;
     const QString platformBefore = platform();
     const QJsonObject before = projectDocument(platformBefore);
-    const QString path = dir.filePath(QStringLiteral("session.rccfg"));
+    const QString path = dir.filePath(QStringLiteral("export-%1.rccfg").arg(step % 4));
     DialogSeam::answerNextFileName(path);
     WindowTest::clickChild(window.get(), "ExportButton");
     if (!DialogSeam::shownBoxes().isEmpty())
         return {QStringLiteral("export failed: ") + DialogSeam::shownBoxes().first().text};
+    exports.erase(std::remove_if(exports.begin(), exports.end(),
+                                 [&path](const Export &old) { return old.path == path; }),
+                  exports.end());
+    exports.append({path, records, platformBefore, before});
     importFile(path);
 
     QStringList problems;
@@ -486,6 +500,25 @@ QStringList RandomSession::exportThenImport()
     if (!(records == Snapshot()))
         problems << QStringLiteral("import did not give back the exported project:")
                  << differences(before, projectDocument(platform()));
+    return problems;
+}
+
+// A file read back later, after the project has moved on, must still give
+// exactly the project that was exported.
+QStringList RandomSession::importEarlierExport()
+{
+    if (exports.isEmpty())
+        return {};
+    const Export &earlier = exports.at(pick(exports.size()));
+    note(QStringLiteral("import the earlier export ") + earlier.path.section('/', -1));
+    importFile(earlier.path);
+    QStringList problems;
+    if (!DialogSeam::shownBoxes().isEmpty())
+        problems << QStringLiteral("the exported file was refused: ") +
+                        DialogSeam::shownBoxes().first().text;
+    if (platform() != earlier.platform || !(earlier.records == Snapshot()))
+        problems << QStringLiteral("import did not give back the exported project:")
+                 << differences(earlier.document, projectDocument(platform()));
     return problems;
 }
 
