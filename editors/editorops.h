@@ -166,9 +166,8 @@ bool sameChoice(std::initializer_list<const QComboBox *> lists);
 enum class HeldInputText { Differen, Different };
 
 // The steps every Save ends with once the page's own checks passed: the name
-// check (with the confirmation of an update), the refusal of an input that
-// another function holds, then commitRecord, whose result goes to released.
-// False when refused.
+// check (with the confirmation of an update), refuseHeldChoices, then
+// commitRecord, whose result goes to released. False when refused.
 template <typename Record>
 bool saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list, QLabel *info,
                 const Record &record, HeldInputText text, ClaimSet &released);
