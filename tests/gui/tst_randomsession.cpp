@@ -112,6 +112,16 @@ private:
     QStringList importEarlierExport();
     QStringList importBrokenFile();
 
+    // A file exported during the session, with the project it holds.
+    struct Export {
+        QString path;
+        Snapshot records;
+        QString platform;
+        QJsonObject document;
+    };
+    // Imports it and reports where the result differs from what was exported.
+    QStringList importExport(const Export &exported);
+
     void openWindow();
     QWidget *shownPage() const;
     template <typename T> QList<T *> usableOnPage() const;
@@ -136,14 +146,8 @@ private:
     QRandomGenerator random;
     std::unique_ptr<MainWindow> window;
     QTemporaryDir dir;
-    // Files exported so far (the last few), with the project each holds.
-    struct Export {
-        QString path;
-        Snapshot records;
-        QString platform;
-        QJsonObject document;
-    };
-    QVector<Export> exports;
+    QVector<Export> exports; // the last few
+
     // The name each page last proposed when opened by its button.
     QHash<const QWidget *, QString> proposed;
     QStringList log; // one line per action that did something
@@ -477,10 +481,8 @@ void RandomSession::importFile(const QString &path)
 QStringList RandomSession::exportThenImport()
 {
     note(QStringLiteral("export, then import the file"));
-    const Snapshot records;
-    const QString platformBefore = platform();
-    const QJsonObject before = projectDocument(platformBefore);
     const QString path = dir.filePath(QStringLiteral("export-%1.rccfg").arg(step % 4));
+    const Export exported{path, Snapshot(), platform(), projectDocument(platform())};
     DialogSeam::answerNextFileName(path);
     WindowTest::clickChild(window.get(), "ExportButton");
     if (!DialogSeam::shownBoxes().isEmpty())
@@ -488,19 +490,8 @@ QStringList RandomSession::exportThenImport()
     exports.erase(std::remove_if(exports.begin(), exports.end(),
                                  [&path](const Export &old) { return old.path == path; }),
                   exports.end());
-    exports.append({path, records, platformBefore, before});
-    importFile(path);
-
-    QStringList problems;
-    if (!DialogSeam::shownBoxes().isEmpty())
-        problems << QStringLiteral("the exported file was refused: ") +
-                        DialogSeam::shownBoxes().first().text;
-    if (platform() != platformBefore)
-        problems << QStringLiteral("import changed the platform to ") + platform();
-    if (!(records == Snapshot()))
-        problems << QStringLiteral("import did not give back the exported project:")
-                 << differences(before, projectDocument(platform()));
-    return problems;
+    exports.append(exported);
+    return importExport(exported);
 }
 
 // A file read back later, after the project has moved on, must still give
@@ -511,14 +502,21 @@ QStringList RandomSession::importEarlierExport()
         return {};
     const Export &earlier = exports.at(pick(exports.size()));
     note(QStringLiteral("import the earlier export ") + earlier.path.section('/', -1));
-    importFile(earlier.path);
+    return importExport(earlier);
+}
+
+QStringList RandomSession::importExport(const Export &exported)
+{
+    importFile(exported.path);
     QStringList problems;
     if (!DialogSeam::shownBoxes().isEmpty())
         problems << QStringLiteral("the exported file was refused: ") +
                         DialogSeam::shownBoxes().first().text;
-    if (platform() != earlier.platform || !(earlier.records == Snapshot()))
+    if (platform() != exported.platform)
+        problems << QStringLiteral("import selected the platform ") + platform();
+    if (!(exported.records == Snapshot()))
         problems << QStringLiteral("import did not give back the exported project:")
-                 << differences(earlier.document, projectDocument(platform()));
+                 << differences(exported.document, projectDocument(platform()));
     return problems;
 }
 
