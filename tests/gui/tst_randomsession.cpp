@@ -20,7 +20,6 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolBox>
-#include <QToolButton>
 #include <QtTest>
 #include <functional>
 
