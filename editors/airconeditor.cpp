@@ -197,10 +197,8 @@ void MainWindow::on_pushButtonAirConSave_clicked()
     const bool update = check == NameCheck::Update;
     const AirConRecord record = airConRecordFromForm();
     // Refused before the motion sensor settings are copied: a refused save changes nothing.
-    if (refuse(!inputsAvailable({record.Input}, update ? airConStore().find(name) : nullptr), info,
-               tr("Selected input is already using in another function! Please select "
-                  "differen input."),
-               1500))
+    if (refuseHeldChoices(record, update ? airConStore().find(name) : nullptr, info,
+                          HeldInputText::Differen))
         return;
     // The motion settings count only while the box can be used: one left
     // checked without the balcony sensor (only a hand-made file does that) is ignored.

@@ -61,11 +61,13 @@ void MainWindow::on_pushButtonDigitalIOSave_clicked()
 {
     QLabel *info = ui->label_DigitalIOUI_Info;
     QListWidget *list = ui->listWidget_Dgitialio;
+    ClaimSet released;
     if (refuseEmptyName(ui->lineEditDigitalIOName->text(), info) ||
         refuseMissingChoices(info, {ui->comboBox_DigitalIOInput, ui->comboBox_DigitalIOOutput}) ||
         !saveRecord(this, digitalIOStore(), list, info, digitalIORecordFromForm(),
-                    HeldInputText::Differen))
+                    HeldInputText::Differen, released))
         return;
+    pruneReleasedOutputs(released);
     resetDigitalIOForm();
     finishSave(list, info, ui->toolBox, digitalIOToolBoxIndex, tr("Digital I/O ["));
 }

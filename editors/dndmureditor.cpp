@@ -156,7 +156,7 @@ void MainWindow::on_pushButtonDNDMURSave_clicked()
     if (refuse(second, info, tr("You can save only one of this function."), 1500))
         return;
 
-    commitRecord(dndMurStore(), list, record, update, name);
+    pruneReleasedOutputs(commitRecord(dndMurStore(), list, record, update, name));
     resetDndMurForm();
     finishSave(list, info, ui->toolBox, dndMurToolBoxIndex, tr("DND/MUR ["));
 }

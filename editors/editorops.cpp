@@ -133,7 +133,10 @@ bool EditorOps::refuse(bool refused, QLabel *label, const QString &text, int ms)
 bool EditorOps::refuseEmptyName(const QString &name, QLabel *label)
 {
     return refuse(name.isEmpty(), label,
-                  tr("Item name can not be empty! Please type a valid name."), 1500);
+                  tr("Item name can not be empty! Please type a valid name."), 1500) ||
+           refuse(name.contains(QLatin1String("  ")), label,
+                  tr("Item name can not contain two spaces in a row! Please type a valid name."),
+                  1500);
 }
 
 void EditorOps::finishSave(QListWidget *list, QLabel *info, QToolBox *toolBox, int toolBoxIndex,
@@ -267,4 +270,10 @@ QString EditorOps::heldInputText(HeldInputText text)
                     "differen input.")
                : tr("Selected input is already using in another function! Please select "
                     "different input.");
+}
+
+QString EditorOps::heldOutputText()
+{
+    return tr("Selected output is already using in another function! Please select different "
+              "output.");
 }

@@ -63,12 +63,18 @@ void disableAbsentOutputs(const OutputBoxes &boxes, Platform platform);
 void showInfo(QLabel *label, const QString &text, int ms);
 // A validation step of a Save: when refused, shows text and returns true.
 bool refuse(bool refused, QLabel *label, const QString &text, int ms);
-// The check that every Save starts with.
+// The check that every Save starts with: no name, or one that the project
+// file cannot carry (its compaction drops every pair of spaces, even in names).
 bool refuseEmptyName(const QString &name, QLabel *label);
 
 // True when every named input is free, counting those of the record being
 // updated (old, or nullptr for a new item) as free. Empty names are skipped.
 template <typename Record> bool inputsAvailable(const QVector<QString> &chosen, const Record *old);
+// True when no other function holds a chosen output, apart from "PULSE"
+// Lighting functions sharing one with a "PULSE" claim. The claims of the
+// record being updated (old, or nullptr) do not count.
+template <typename Record>
+bool outputsAvailable(const QVector<OutputClaim> &chosen, const Record *old);
 
 // Text of the list's current row, empty when there is none.
 QString selectedName(const QListWidget *list);
@@ -90,10 +96,12 @@ NameCheck checkItemName(QWidget *parent, const QListWidget *list, QLabel *info,
 
 // Writes a saved function: an update gives back the old record's claims and
 // overwrites it in place (the list row is renamed), a new item is appended to
-// store and list. Then the record's own claims are made.
+// store and list. Then the record's own claims are made. Returns what the old
+// record held (nothing for a new item), so that the caller can stop Master
+// Off and Welcome from controlling an output the update gave up.
 template <typename Record>
-void commitRecord(FunctionStore<Record> &store, QListWidget *list, const Record &record,
-                  bool update, const QString &oldName);
+ClaimSet commitRecord(FunctionStore<Record> &store, QListWidget *list, const Record &record,
+                      bool update, const QString &oldName);
 
 // The end of every successful Save: the toolbox count, "Saved..." and the
 // last row made current (the form itself stays in new-item state).
@@ -158,12 +166,20 @@ bool sameChoice(std::initializer_list<const QComboBox *> lists);
 enum class HeldInputText { Differen, Different };
 
 // The steps every Save ends with once the page's own checks passed: the name
-// check (with the confirmation of an update), the refusal of an input that
-// another function holds, then commitRecord. False when refused.
+// check (with the confirmation of an update), refuseHeldChoices, then
+// commitRecord, whose result goes to released. False when refused.
 template <typename Record>
 bool saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list, QLabel *info,
-                const Record &record, HeldInputText text);
+                const Record &record, HeldInputText text, ClaimSet &released);
 QString heldInputText(HeldInputText text);
+QString heldOutputText();
+
+// The safeguard of every Save that claims: an input or output held by another
+// function is refused. The lists keep the shown record's own choices
+// selectable, and saved under a new name that record would hold them twice.
+// old is the record being updated, or nullptr for a new item.
+template <typename Record>
+bool refuseHeldChoices(const Record &record, const Record *old, QLabel *info, HeldInputText text);
 
 } // namespace EditorOps
 
@@ -201,18 +217,51 @@ bool EditorOps::inputsAvailable(const QVector<QString> &chosen, const Record *ol
 }
 
 template <typename Record>
-void EditorOps::commitRecord(FunctionStore<Record> &store, QListWidget *list, const Record &record,
-                             bool update, const QString &oldName)
+bool EditorOps::outputsAvailable(const QVector<OutputClaim> &chosen, const Record *old)
+{
+    const QVector<OutputClaim> own = old ? claimsOf(*old).outputs : QVector<OutputClaim>();
+    for (const OutputClaim &claim : chosen) {
+        const OutputEntry *output = OutputCatalogue::instance().find(claim.name);
+        if (!output)
+            continue;
+        ClaimCount others = output->useCount, pulseOthers = output->pulseUseCount;
+        for (const OutputClaim &held : own) {
+            if (held.name == claim.name) {
+                --others;
+                pulseOthers -= held.pulse ? 1 : 0;
+            }
+        }
+        if (others != 0 && !(claim.pulse && others == pulseOthers))
+            return false;
+    }
+    return true;
+}
+
+template <typename Record>
+bool EditorOps::refuseHeldChoices(const Record &record, const Record *old, QLabel *info,
+                                  HeldInputText text)
+{
+    const ClaimSet chosen = claimsOf(record);
+    return refuse(!inputsAvailable(chosen.inputs, old), info, heldInputText(text), 1500) ||
+           refuse(!outputsAvailable(chosen.outputs, old), info, heldOutputText(), 1500);
+}
+
+template <typename Record>
+ClaimSet EditorOps::commitRecord(FunctionStore<Record> &store, QListWidget *list,
+                                 const Record &record, bool update, const QString &oldName)
 {
     const Record *old = update ? store.find(oldName) : nullptr;
+    ClaimSet released;
     if (old) {
-        releaseClaims(*old);
+        released = claimsOf(*old);
+        release(released);
         store.replace(oldName, record);
     } else {
         store.add(record);
     }
     addClaims(record);
     storeRow(list, record.name, update);
+    return released;
 }
 
 template <typename Record>
@@ -250,16 +299,17 @@ void EditorOps::fillChoices(std::initializer_list<Choice> lists, const QVector<E
 
 template <typename Record>
 bool EditorOps::saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list,
-                           QLabel *info, const Record &record, HeldInputText text)
+                           QLabel *info, const Record &record, HeldInputText text,
+                           ClaimSet &released)
 {
     const NameCheck check = checkItemName(parent, list, info, record.name);
     if (check == NameCheck::Rejected)
         return false;
     const bool update = check == NameCheck::Update;
     const Record *old = update ? store.find(record.name) : nullptr;
-    if (refuse(!inputsAvailable(claimsOf(record).inputs, old), info, heldInputText(text), 1500))
+    if (refuseHeldChoices(record, old, info, text))
         return false;
-    commitRecord(store, list, record, update, record.name);
+    released = commitRecord(store, list, record, update, record.name);
     return true;
 }
 

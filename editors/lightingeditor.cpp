@@ -200,6 +200,7 @@ void MainWindow::on_pushButtonLightingSave_clicked()
 {
     QLabel *info = ui->label_LightingUI_Info;
     QListWidget *list = ui->listWidgetLighting;
+    ClaimSet released;
     const QComboBox *input = ui->comboBox_LightingInput;
     if (refuseEmptyName(ui->lineEditLightingName->text(), info) ||
         refuse(input->count() == 0, info, tr("No available Input!"), 2500) ||
@@ -207,8 +208,9 @@ void MainWindow::on_pushButtonLightingSave_clicked()
         refuse(!anyChecked(lightingOutputBoxes()), info,
                tr("Please select at least one Controlled Output!"), 1500) ||
         !saveRecord(this, lightingStore(), list, info, lightingRecordFromForm(),
-                    HeldInputText::Different))
+                    HeldInputText::Different, released))
         return;
+    pruneReleasedOutputs(released);
     resetLightingForm();
     finishSave(list, info, ui->toolBox, lightingToolBoxIndex, tr("Lighting ["));
 }

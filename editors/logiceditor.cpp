@@ -117,15 +117,17 @@ void MainWindow::on_pushButtonLogicSave_clicked()
 {
     QLabel *info = ui->label_LogicUI_Info;
     QListWidget *list = ui->listWidget_Logic;
+    ClaimSet released;
     const QComboBox *input1 = ui->comboBox_LogicInput_1;
     const QComboBox *input2 = ui->comboBox_LogicInput_2;
     if (refuseEmptyName(ui->lineEditLogicName->text(), info) ||
         refuseMissingChoices(info, {input1, input2, ui->comboBox_LogicOutput}) ||
         refuse(sameChoice({input1, input2, ui->comboBox_LogicInput_3}), info,
                tr("Please select different inputs!"), 2500) ||
-        !saveRecord(this, logicStore(), list, info, logicRecordFromForm(),
-                    HeldInputText::Different))
+        !saveRecord(this, logicStore(), list, info, logicRecordFromForm(), HeldInputText::Different,
+                    released))
         return;
+    pruneReleasedOutputs(released);
     resetLogicForm();
     finishSave(list, info, ui->toolBox, logicToolBoxIndex, tr("Logic ["));
 }

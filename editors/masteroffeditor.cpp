@@ -114,14 +114,11 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
         return;
     const bool update = check == NameCheck::Update;
     const MasterOffRecord record = masterOffRecordFromForm();
-    if (refuse(!inputsAvailable({record.Input}, update ? masterOffStore().find(name) : nullptr),
-               info,
-               tr("Selected input is already using in another function! Please select "
-                  "differen input."),
-               1500))
+    if (refuseHeldChoices(record, update ? masterOffStore().find(name) : nullptr, info,
+                          HeldInputText::Differen))
         return;
 
-    commitRecord(masterOffStore(), list, record, update, name);
+    pruneReleasedOutputs(commitRecord(masterOffStore(), list, record, update, name));
     if (!record.LedOutput.isEmpty())
         masterOffLedName() = record.LedOutput;
     resetMasterOffForm();

@@ -79,6 +79,7 @@ void MainWindow::on_pushButtonShutterSave_clicked()
 {
     QLabel *info = ui->label_ShutterUI_Info;
     QListWidget *list = ui->listWidget_Shutter;
+    ClaimSet released;
     const QComboBox *upInput = ui->comboBox_ShutterUpInput;
     const QComboBox *upOutput = ui->comboBox_ShutterUpOutput;
     const QComboBox *downInput = ui->comboBox_ShutterDownInput;
@@ -90,8 +91,9 @@ void MainWindow::on_pushButtonShutterSave_clicked()
                   "outputs!"),
                2500) ||
         !saveRecord(this, shutterStore(), list, info, shutterRecordFromForm(),
-                    HeldInputText::Differen))
+                    HeldInputText::Differen, released))
         return;
+    pruneReleasedOutputs(released);
     resetShutterForm();
     finishSave(list, info, ui->toolBox, shutterToolBoxIndex, tr("Shutter ["));
 }

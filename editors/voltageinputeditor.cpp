@@ -66,11 +66,13 @@ void MainWindow::on_pushButtonACInputSave_clicked()
 {
     QLabel *info = ui->label_ACInputUI_Info;
     QListWidget *list = ui->listWidget_Acinput;
+    ClaimSet released;
     if (refuseEmptyName(ui->lineEditACInputName->text(), info) ||
         refuseMissingChoices(info, {ui->comboBox_ACInputInput, ui->comboBox_ACInputOutput}) ||
         !saveRecord(this, voltageInputStore(), list, info, voltageInputRecordFromForm(),
-                    HeldInputText::Differen))
+                    HeldInputText::Differen, released))
         return;
+    pruneReleasedOutputs(released);
     resetVoltageInputForm();
     finishSave(list, info, ui->toolBox, voltageInputToolBoxIndex, tr("Voltage Input ["));
 }

@@ -70,14 +70,10 @@ void MainWindow::on_pushButtonWelcomeSave_clicked()
 {
     QLabel *info = ui->label_WelcomeUI_Info;
     const QString name = ui->lineEditWelcomeName->text();
-    if (name.isEmpty()) {
-        showInfo(info, tr("Item name can not be empty! Please type a valid name."), 1500);
+    if (refuseEmptyName(name, info) ||
+        refuse(!anyChecked(welcomeOutputBoxes()), info,
+               tr("Please select at least one Controlled Output!"), 1500))
         return;
-    }
-    if (!anyChecked(welcomeOutputBoxes())) {
-        showInfo(info, tr("Please select at least one Controlled Output!"), 1500);
-        return;
-    }
     const NameCheck check = checkItemName(this, ui->listWidget_Welcome, info, name);
     if (check == NameCheck::Rejected)
         return;

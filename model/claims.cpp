@@ -72,7 +72,9 @@ ClaimSet claimsOf(const DndMurRecord &record)
              locked(record.OccupancyOutput)}};
 }
 
-// The controlled outputs belong to other functions; only the optional LED is held.
+// The controlled outputs belong to other functions; only the optional LED is
+// held. It is not locked: the editors let Welcome and other Master Off
+// functions control it, and a project read from a file must allow the same.
 ClaimSet claimsOf(const MasterOffRecord &record)
 {
     return {{record.Input}, {plain(record.LedOutput)}};
@@ -81,11 +83,6 @@ ClaimSet claimsOf(const MasterOffRecord &record)
 ClaimSet claimsOf(const WelcomeRecord &)
 {
     return {};
-}
-
-template <> ClaimSet importClaimsOf(const MasterOffRecord &record)
-{
-    return {{record.Input}, {locked(record.LedOutput)}};
 }
 
 void claim(const ClaimSet &claims)

@@ -38,15 +38,6 @@ ClaimSet claimsOf(const MasterOffRecord &record);
 // Welcome controls outputs that other functions hold; it holds nothing itself.
 ClaimSet claimsOf(const WelcomeRecord &record);
 
-// Import claims what the editors claim, with one difference: a Master Off
-// feedback LED read from a file is also locked against Master Off and
-// Welcome, so that no function switches off its own indicator.
-template <typename Record> ClaimSet importClaimsOf(const Record &record)
-{
-    return claimsOf(record);
-}
-template <> ClaimSet importClaimsOf(const MasterOffRecord &record);
-
 // Raises useCount (and pulseUseCount, and the lock flags) of every row named.
 void claim(const ClaimSet &claims);
 // Lowers the same counters again, never below zero; the lock flags stay set.

@@ -98,8 +98,11 @@ void MainWindow::on_ImportButton_clicked()
         return;
     }
 
+    // A file means the same whatever was open before: lock flags that deleted
+    // functions left behind would otherwise forbid what the file's Master Off
+    // and Welcome functions control.
     const QVector<TypeView> views = typeViews(ui);
-    releaseAllRecords();
+    startBlankProject();
     emptyLists(ui->toolBox, views, &TypeView::emptiedTitle);
 
     // Only the buttons that depend on the platform follow; nothing is asked or cleared.

@@ -410,7 +410,7 @@ void importElements(const QJsonObject &document, const char *key, FunctionStore<
                 skipped->append({QLatin1String(key), index, record.name, reason});
             continue;
         }
-        claim(importClaimsOf(record));
+        addClaims(record);
         store.add(record);
         names.append(record.name);
     }

@@ -118,6 +118,8 @@ bool allCountersZero()
 
 } // namespace
 
+Q_DECLARE_METATYPE(QVector<Choice>)
+
 class IOEditorsTest : public QObject
 {
     Q_OBJECT
@@ -130,8 +132,10 @@ private slots:
     void savedFunctionIsShownUpdatedAndDeleted();
     void refusedSaveChangesNothing_data();
     void refusedSaveChangesNothing();
-    void deletePrunesOnlyFreedOutputs_data();
-    void deletePrunesOnlyFreedOutputs();
+    void renamedFunctionCannotTakeItsOutputsAgain_data();
+    void renamedFunctionCannotTakeItsOutputsAgain();
+    void givingUpAnOutputPrunesOnlyFreedOnes_data();
+    void givingUpAnOutputPrunesOnlyFreedOnes();
     void smallPlatformOffersItsRows();
     void shutterOutputsStayLocked();
     void logicShowsOwnInputsRedInTheirOwnList();
@@ -303,22 +307,63 @@ void IOEditorsTest::refusedSaveChangesNothing()
     QCOMPARE(InputCatalogue::instance().find(input)->useCount, ClaimCount(list.isEmpty() ? 1 : 0));
 }
 
-void IOEditorsTest::deletePrunesOnlyFreedOutputs_data()
+void IOEditorsTest::renamedFunctionCannotTakeItsOutputsAgain_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVector<Choice>>("freeInputs");
+    QTest::newRow("Shutter") << "Shutter"
+                             << QVector<Choice>{{"comboBox_ShutterUpInput", "IN7"},
+                                                {"comboBox_ShutterDownInput", "IN8"}};
+    QTest::newRow("DigitalIO") << "DigitalIO"
+                               << QVector<Choice>{{"comboBox_DigitalIOInput", "IN7"}};
+    QTest::newRow("Logic") << "Logic"
+                           << QVector<Choice>{{"comboBox_LogicInput_1", "IN7"},
+                                              {"comboBox_LogicInput_2", "IN8"}};
+    QTest::newRow("VoltageInput") << "VoltageInput"
+                                  << QVector<Choice>{{"comboBox_ACInputInput", "CH2"}};
+}
+
+// A saved function shown again keeps its own outputs selectable; saved under
+// a new name with free inputs it would be a second function on those outputs.
+void IOEditorsTest::renamedFunctionCannotTakeItsOutputsAgain()
+{
+    QFETCH(QString, key);
+    QFETCH(QVector<Choice>, freeInputs);
+    const Page page = pages().value(key);
+    fillForm(page, page.choices);
+    QCOMPARE(save(page), QStringLiteral("Saved..."));
+    WindowTest::clickListItem(list(page.list), 0);
+    for (const Choice &choice : freeInputs)
+        WindowTest::choose(combo(choice.list), choice.text);
+    child<QLineEdit>(window.get(), page.nameField)->setText(QStringLiteral("Renamed"));
+    QCOMPARE(save(page), QStringLiteral("Selected output is already using in another function! "
+                                        "Please select different output."));
+    QCOMPARE(list(page.list)->count(), 1);
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
+}
+
+void IOEditorsTest::givingUpAnOutputPrunesOnlyFreedOnes_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("heldTwice");
+    QTest::addColumn<bool>("byUpdate"); // else by delete
     for (const QString &key : pages().keys()) {
-        QTest::newRow(qPrintable(key + " alone")) << key << false;
-        QTest::newRow(qPrintable(key + " held twice")) << key << true;
+        for (bool byUpdate : {false, true}) {
+            const QString how = byUpdate ? " updated" : " deleted";
+            QTest::newRow(qPrintable(key + how + " alone")) << key << false << byUpdate;
+            QTest::newRow(qPrintable(key + how + " held twice")) << key << true << byUpdate;
+        }
     }
 }
 
 // Master Off and Welcome stop controlling an output only once no function
-// holds it any more; a record left with nothing to control is deleted.
-void IOEditorsTest::deletePrunesOnlyFreedOutputs()
+// holds it any more, whether a delete or an update to another output gave it
+// up; a record left with nothing to control is deleted.
+void IOEditorsTest::givingUpAnOutputPrunesOnlyFreedOnes()
 {
     QFETCH(QString, key);
     QFETCH(bool, heldTwice);
+    QFETCH(bool, byUpdate);
     const Page page = pages().value(key);
     fillForm(page, page.choices);
     QCOMPARE(save(page), QStringLiteral("Saved..."));
@@ -341,7 +386,14 @@ void IOEditorsTest::deletePrunesOnlyFreedOutputs()
     if (heldTwice)
         ++output(pruned)->useCount;
 
-    deleteFirst(page);
+    if (byUpdate) {
+        WindowTest::clickListItem(list(page.list), 0);
+        WindowTest::choose(combo(page.choices.at(1).list), "C7");
+        DialogSeam::answerNextBox(QMessageBox::Save);
+        QCOMPARE(save(page), QStringLiteral("Saved..."));
+    } else {
+        deleteFirst(page);
+    }
     QCOMPARE(masterOffStore().find("Master Off-1")->controlOut(n),
              QLatin1String(heldTwice ? "ENABLE" : "DISABLE"));
     QCOMPARE(masterOffStore().find("Master Off-1")->controlOutC8, QStringLiteral("ENABLE"));

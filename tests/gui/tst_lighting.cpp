@@ -163,6 +163,11 @@ void LightingTest::validationMessagesChangeNothing_data()
     QTest::newRow("empty name") << ""
                                 << "IN1" << true
                                 << "Item name can not be empty! Please type a valid name.";
+    // The project file would drop the pair: the function would come back renamed.
+    QTest::newRow("two spaces in a row")
+        << "Hall  Lights"
+        << "IN1" << true
+        << "Item name can not contain two spaces in a row! Please type a valid name.";
     QTest::newRow("no input") << "Hall"
                               << "" << true << "Please select input!";
     QTest::newRow("no output") << "Hall"
@@ -285,14 +290,22 @@ void LightingTest::renamingIsANewItem()
                                     "select different input."));
     QCOMPARE(lightingStore().size(), 1);
 
+    // The old function's own output stays ticked, but an "ON/OFF" copy may not share it.
     WindowTest::choose(combo("comboBox_LightingInput"), "IN7");
+    save();
+    QCOMPARE(info(), QStringLiteral("Selected output is already using in another function! "
+                                    "Please select different output."));
+    QCOMPARE(lightingStore().size(), 1);
+
+    WindowTest::click(box(1));
+    WindowTest::click(box(2));
     save();
     QCOMPARE(info(), QStringLiteral("Saved..."));
     QCOMPARE(lightingStore().size(), 2);
     QVERIFY(lightingStore().find(QStringLiteral("Lighting-1")));
     QCOMPARE(lightingStore().find(QStringLiteral("Corridor"))->Input, QStringLiteral("IN7"));
-    // The renamed copy kept the old one's output, which ON/OFF allowed as its own.
-    QCOMPARE(OutputCatalogue::instance().find(QStringLiteral("C1"))->useCount, ClaimCount(2));
+    QCOMPARE(OutputCatalogue::instance().find(QStringLiteral("C1"))->useCount, ClaimCount(1));
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
 void LightingTest::proposedNameAfterDeleteCanCollide()

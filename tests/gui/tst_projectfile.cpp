@@ -79,6 +79,7 @@ private slots:
 
     void exportThenImportRestoresTheProject();
     void importSelectsThePlatformAndEmptiesOtherTypes();
+    void importInheritsNoLocks();
     void rejectedFilesLeaveTheProjectUntouched_data();
     void rejectedFilesLeaveTheProjectUntouched();
     void failedExportKeepsTheOldFileAndSaysWhy();
@@ -251,6 +252,22 @@ void ProjectFileTest::importSelectsThePlatformAndEmptiesOtherTypes()
     QCOMPARE(platform->currentIndex(), 1);
     QVERIFY(DialogSeam::shownBoxes().isEmpty()); // the platform change asked nothing
     QCOMPARE(DialogSeam::unexpectedCalls(), 0);
+}
+
+// A deleted shutter leaves its outputs locked against Master Off and Welcome;
+// a project read afterwards that controls such an output must not inherit that.
+void ProjectFileTest::importInheritsNoLocks()
+{
+    OutputEntry *c1 = OutputCatalogue::instance().find(QStringLiteral("C1"));
+    c1->masterOffLocked = c1->welcomeLocked = 1;
+    writeFile(path("welcome.rccfg"),
+              R"({"PlatformType": "MV211", "Version": "v2.0.2", )"
+              R"("DigitalIO": [{"name": "D", "Input": "IN1", "Output": "C1"}], )"
+              R"("Welcome": [{"name": "W", "ControlOut-C1": "ENABLE"}]})",
+              true);
+    importFrom(path("welcome.rccfg"));
+    QCOMPARE(listItems("listWidget_Welcome"), QStringList{"W"});
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
 void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched_data()

@@ -30,6 +30,7 @@ private slots:
     void energySavingSharesTheMotionSensor_data();
     void energySavingSharesTheMotionSensor();
     void airConOutputsLimitTheFunctions();
+    void airConRenamedCannotTakeItsOutputAgain();
     void airConPulseDelayIsRemembered();
     void airConBalconySensorGatesTheMotionSensor();
     void airConRefusedBalconyInputChangesNothing();
@@ -237,6 +238,21 @@ void RoomEditorsTest::airConOutputsLimitTheFunctions()
         QCOMPARE(title(4), QStringLiteral("Air Conditioner [%1]").arg(left));
     }
     expectEveryCounterFree();
+}
+
+// Without a balcony sensor no input stops the saved function, shown again
+// and renamed, from becoming a second one on the same output.
+void RoomEditorsTest::airConRenamedCannotTakeItsOutputAgain()
+{
+    saveAirCon("AIR CON2");
+    openSaved("listWidget_AirCon");
+    setName("lineEditAirConName", "AirCon-9");
+    click("pushButtonAirConSave");
+    QCOMPARE(text("label_AirConUI_Info"),
+             QStringLiteral("Selected output is already using in another function! Please "
+                            "select different output."));
+    QCOMPARE(airConStore().size(), 1);
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
 void RoomEditorsTest::airConPulseDelayIsRemembered()

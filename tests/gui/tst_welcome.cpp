@@ -25,6 +25,7 @@ private slots:
     void nothingToControlWithoutClaimedOutputs();
     void offersClaimedOutputsThatAreNotLocked();
     void onlyOneWelcomeFunction();
+    void blankNameIsRefused();
     void proposedNameUpdatesOnlyTheSelectedItem();
     void deleteEmptiesThePage();
     void lightingDeletePrunesWelcomeAndMasterOff();
@@ -162,6 +163,18 @@ void WelcomeTest::onlyOneWelcomeFunction()
     QCOMPARE(info(), QStringLiteral("You can save only one of this function."));
     QCOMPARE(welcomeStore().size(), 1);
     QCOMPARE(list()->count(), 1);
+}
+
+// The project file drops pairs of spaces: "   " would come back as " ".
+void WelcomeTest::blankNameIsRefused()
+{
+    saveLighting("IN1", {3});
+    showWelcome();
+    child<QLineEdit>(window.get(), "lineEditWelcomeName")->setText(QStringLiteral("   "));
+    saveWelcome({3});
+    QCOMPARE(info(), QStringLiteral("Item name can not contain two spaces in a row! Please type a "
+                                    "valid name."));
+    QCOMPARE(welcomeStore().size(), 0);
 }
 
 void WelcomeTest::proposedNameUpdatesOnlyTheSelectedItem()

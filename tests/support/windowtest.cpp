@@ -27,18 +27,17 @@ std::unique_ptr<MainWindow> WindowTest::openWindow()
     return window;
 }
 
+const char *const WindowTest::typeLists[functionTypeCount] = {
+    "listWidget_Welcome",   "listWidget_MasterOff", "listWidget_CardHolder", "listWidget_DndMur",
+    "listWidget_AirCon",    "listWidget_Acinput",   "listWidgetLighting",    "listWidget_Shutter",
+    "listWidget_Dgitialio", "listWidget_Logic"};
+
 ShownWindow WindowTest::shownWindow(const QWidget *window)
 {
-    // The list of each type, in toolbox order.
-    static const char *const lists[functionTypeCount] = {
-        "listWidget_Welcome", "listWidget_MasterOff", "listWidget_CardHolder",
-        "listWidget_DndMur",  "listWidget_AirCon",    "listWidget_Acinput",
-        "listWidgetLighting", "listWidget_Shutter",   "listWidget_Dgitialio",
-        "listWidget_Logic"};
     const QToolBox *toolBox = child<QToolBox>(window, "toolBox");
     ShownWindow shown;
     for (int type = 0; type < functionTypeCount; ++type) {
-        const QListWidget *list = child<QListWidget>(window, lists[type]);
+        const QListWidget *list = child<QListWidget>(window, typeLists[type]);
         for (int row = 0; row < list->count(); ++row)
             shown[type].names << list->item(row)->text();
         shown[type].title = toolBox->itemText(type);

@@ -33,6 +33,9 @@ void resetProject();
 // A blank project in a fresh, shown window, with every dialog scripted.
 std::unique_ptr<MainWindow> openWindow();
 
+// Object names of the type lists, by toolbox index.
+extern const char *const typeLists[functionTypeCount];
+
 // What the window shows of each type: its list's names and its toolbox title.
 ShownWindow shownWindow(const QWidget *window);
 // Every disagreement between stores, catalogues, lists and titles.
