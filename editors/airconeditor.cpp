@@ -180,7 +180,7 @@ void MainWindow::on_pushButtonAirConSave_clicked()
     const QComboBox *balcony = ui->comboBox_AirConBalconyInput;
     const QComboBox *output = ui->comboBox_AirConOutput;
     const QString name = ui->lineEditAirConName->text();
-    if (refuseEmptyName(name, info) ||
+    if (refuseInvalidName(name, info) ||
         refuse(balcony->count() == 0 || output->count() == 0, info,
                tr("No available Input Or Output!"), 2500) ||
         refuse(ui->checkBox_BalconySensorEnableDisable->isChecked() && balcony->currentIndex() < 0,

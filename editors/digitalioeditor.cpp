@@ -62,7 +62,7 @@ void MainWindow::on_pushButtonDigitalIOSave_clicked()
     QLabel *info = ui->label_DigitalIOUI_Info;
     QListWidget *list = ui->listWidget_Dgitialio;
     ClaimSet released;
-    if (refuseEmptyName(ui->lineEditDigitalIOName->text(), info) ||
+    if (refuseInvalidName(ui->lineEditDigitalIOName->text(), info) ||
         refuseMissingChoices(info, {ui->comboBox_DigitalIOInput, ui->comboBox_DigitalIOOutput}) ||
         !saveRecord(this, digitalIOStore(), list, info, digitalIORecordFromForm(),
                     HeldInputText::Differen, released))

@@ -139,7 +139,7 @@ void MainWindow::on_pushButtonDNDMURSave_clicked()
     const bool sameChoice =
         (bell >= 0 && bell == ui->comboBox_DNDMUR_OccupancyOutput->currentIndex()) ||
         (dndInput > 0 && dndInput == ui->comboBox_DNDMUR_MURInput->currentIndex());
-    if (refuseEmptyName(name, info) ||
+    if (refuseInvalidName(name, info) ||
         refuse(someListEmpty, info, tr("No available Input Or Output!"), 2500) ||
         refuse(someRequiredUnset, info, tr("Please select input and output!"), 2500) ||
         refuse(sameChoice, info, tr("Can not select the same output for outputs!"), 2500))

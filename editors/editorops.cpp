@@ -24,15 +24,6 @@ QString tr(const char *text)
 }
 
 template <typename Entry, typename Catalogue>
-QVector<Entry *> firstRows(Catalogue &catalogue, int count)
-{
-    QVector<Entry *> rows;
-    for (int id = 1; id <= count; ++id)
-        rows.append(catalogue.byId(id));
-    return rows;
-}
-
-template <typename Entry, typename Catalogue>
 QVector<Entry *> rowsById(Catalogue &catalogue, std::initializer_list<int> ids)
 {
     QVector<Entry *> rows;
@@ -47,16 +38,6 @@ bool confirmUpdate(QWidget *parent, const QString &name)
 }
 
 } // namespace
-
-QVector<InputEntry *> EditorOps::offeredInputs(Platform platform)
-{
-    return firstRows<InputEntry>(InputCatalogue::instance(), offeredInputCount(platform));
-}
-
-QVector<OutputEntry *> EditorOps::offeredOutputs(Platform platform)
-{
-    return firstRows<OutputEntry>(OutputCatalogue::instance(), offeredOutputCount(platform));
-}
 
 QVector<InputEntry *> EditorOps::inputRows(std::initializer_list<int> ids)
 {
@@ -130,7 +111,7 @@ bool EditorOps::refuse(bool refused, QLabel *label, const QString &text, int ms)
     return refused;
 }
 
-bool EditorOps::refuseEmptyName(const QString &name, QLabel *label)
+bool EditorOps::refuseInvalidName(const QString &name, QLabel *label)
 {
     return refuse(name.isEmpty(), label,
                   tr("Item name can not be empty! Please type a valid name."), 1500) ||

@@ -28,10 +28,6 @@ using OutputBoxes = std::array<QCheckBox *, 8>;
 // Every editor proposes "50 ms" for a new item.
 constexpr int defaultDebounceIndex = 3;
 
-// General-purpose rows that the platform offers, in id order.
-QVector<InputEntry *> offeredInputs(Platform platform);
-QVector<OutputEntry *> offeredOutputs(Platform platform);
-
 // Catalogue rows by id, in the order given (the special rows some editors offer).
 QVector<InputEntry *> inputRows(std::initializer_list<int> ids);
 QVector<OutputEntry *> outputRows(std::initializer_list<int> ids);
@@ -65,7 +61,7 @@ void showInfo(QLabel *label, const QString &text, int ms);
 bool refuse(bool refused, QLabel *label, const QString &text, int ms);
 // The check that every Save starts with: no name, or one that the project
 // file cannot carry (its compaction drops every pair of spaces, even in names).
-bool refuseEmptyName(const QString &name, QLabel *label);
+bool refuseInvalidName(const QString &name, QLabel *label);
 
 // True when every named input is free, counting those of the record being
 // updated (old, or nullptr for a new item) as free. Empty names are skipped.

@@ -127,7 +127,7 @@ void MainWindow::on_pushButtonCardHolderSave_clicked()
     QListWidget *list = ui->listWidget_CardHolder;
     const QString name = ui->lineEditCardHolderName->text();
     const bool presence = ui->checkBox_EnergySavingPresenceSensorEnableDisable->isChecked();
-    if (refuseEmptyName(name, info) ||
+    if (refuseInvalidName(name, info) ||
         refuse(!ui->checkBox_CardHolderEnableDisable->isChecked() && !presence, info,
                tr("Please Select at least one feature!"), 2500) ||
         refuse(presence && ui->comboBox_CardHolder_DoorSensorInput->currentText().isEmpty(), info,

@@ -202,7 +202,7 @@ void MainWindow::on_pushButtonLightingSave_clicked()
     QListWidget *list = ui->listWidgetLighting;
     ClaimSet released;
     const QComboBox *input = ui->comboBox_LightingInput;
-    if (refuseEmptyName(ui->lineEditLightingName->text(), info) ||
+    if (refuseInvalidName(ui->lineEditLightingName->text(), info) ||
         refuse(input->count() == 0, info, tr("No available Input!"), 2500) ||
         refuse(input->currentIndex() < 0, info, tr("Please select input!"), 2500) ||
         refuse(!anyChecked(lightingOutputBoxes()), info,

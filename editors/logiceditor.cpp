@@ -120,7 +120,7 @@ void MainWindow::on_pushButtonLogicSave_clicked()
     ClaimSet released;
     const QComboBox *input1 = ui->comboBox_LogicInput_1;
     const QComboBox *input2 = ui->comboBox_LogicInput_2;
-    if (refuseEmptyName(ui->lineEditLogicName->text(), info) ||
+    if (refuseInvalidName(ui->lineEditLogicName->text(), info) ||
         refuseMissingChoices(info, {input1, input2, ui->comboBox_LogicOutput}) ||
         refuse(sameChoice({input1, input2, ui->comboBox_LogicInput_3}), info,
                tr("Please select different inputs!"), 2500) ||

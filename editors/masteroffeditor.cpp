@@ -100,7 +100,7 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
     QListWidget *list = ui->listWidget_MasterOff;
     const QComboBox *input = ui->comboBox_MasterOffInput;
     const QString name = ui->lineEditMasterOffName->text();
-    if (refuseEmptyName(name, info) ||
+    if (refuseInvalidName(name, info) ||
         refuse(input->count() == 0 || ui->comboBox_MasterOffLedOutput->count() == 0, info,
                tr("No available Input Or Output!"), 2500) ||
         refuse(input->currentIndex() < 0, info, tr("Please select input!"), 2500) ||

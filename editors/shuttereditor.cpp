@@ -84,7 +84,7 @@ void MainWindow::on_pushButtonShutterSave_clicked()
     const QComboBox *upOutput = ui->comboBox_ShutterUpOutput;
     const QComboBox *downInput = ui->comboBox_ShutterDownInput;
     const QComboBox *downOutput = ui->comboBox_ShutterDownOutput;
-    if (refuseEmptyName(ui->lineEditShutterName->text(), info) ||
+    if (refuseInvalidName(ui->lineEditShutterName->text(), info) ||
         refuseMissingChoices(info, {upInput, upOutput, downInput, downOutput}) ||
         refuse(sameChoice({upInput, downInput}) || sameChoice({upOutput, downOutput}), info,
                tr("Can not select the same input or output for up/down control input or "

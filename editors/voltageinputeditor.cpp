@@ -67,7 +67,7 @@ void MainWindow::on_pushButtonACInputSave_clicked()
     QLabel *info = ui->label_ACInputUI_Info;
     QListWidget *list = ui->listWidget_Acinput;
     ClaimSet released;
-    if (refuseEmptyName(ui->lineEditACInputName->text(), info) ||
+    if (refuseInvalidName(ui->lineEditACInputName->text(), info) ||
         refuseMissingChoices(info, {ui->comboBox_ACInputInput, ui->comboBox_ACInputOutput}) ||
         !saveRecord(this, voltageInputStore(), list, info, voltageInputRecordFromForm(),
                     HeldInputText::Differen, released))

@@ -70,7 +70,7 @@ void MainWindow::on_pushButtonWelcomeSave_clicked()
 {
     QLabel *info = ui->label_WelcomeUI_Info;
     const QString name = ui->lineEditWelcomeName->text();
-    if (refuseEmptyName(name, info) ||
+    if (refuseInvalidName(name, info) ||
         refuse(!anyChecked(welcomeOutputBoxes()), info,
                tr("Please select at least one Controlled Output!"), 1500))
         return;

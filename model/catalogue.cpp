@@ -76,6 +76,22 @@ int offeredOutputCount(Platform platform)
     return platform == Platform::MV210 ? 1 : 8;
 }
 
+QVector<InputEntry *> offeredInputs(Platform platform)
+{
+    QVector<InputEntry *> rows;
+    for (int id = 1; id <= offeredInputCount(platform); ++id)
+        rows.append(InputCatalogue::instance().byId(id));
+    return rows;
+}
+
+QVector<OutputEntry *> offeredOutputs(Platform platform)
+{
+    QVector<OutputEntry *> rows;
+    for (int id = 1; id <= offeredOutputCount(platform); ++id)
+        rows.append(OutputCatalogue::instance().byId(id));
+    return rows;
+}
+
 void releaseClaim(ClaimCount &count)
 {
     if (count > 0)

@@ -33,6 +33,10 @@ Platform platformFromIndex(int index);
 int offeredInputCount(Platform platform);
 int offeredOutputCount(Platform platform);
 
+// Those rows themselves, for the lists that offer them.
+QVector<InputEntry *> offeredInputs(Platform platform);
+QVector<OutputEntry *> offeredOutputs(Platform platform);
+
 // Lowers a claim counter by one, never below zero.
 void releaseClaim(ClaimCount &count);
 

@@ -33,10 +33,10 @@ struct Rows {
 Rows rowsOf(Platform platform)
 {
     Rows rows;
-    for (int id = 1; id <= offeredInputCount(platform); ++id)
-        rows.inputs << InputCatalogue::instance().byId(id)->name;
-    for (int id = 1; id <= offeredOutputCount(platform); ++id)
-        rows.outputs << OutputCatalogue::instance().byId(id)->name;
+    for (const InputEntry *input : offeredInputs(platform))
+        rows.inputs << input->name;
+    for (const OutputEntry *output : offeredOutputs(platform))
+        rows.outputs << output->name;
     return rows;
 }
 
