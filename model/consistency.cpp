@@ -11,9 +11,18 @@
 namespace
 {
 
-QString functionLabel(FunctionType type, const QString &name)
+// A finding about no one function: a counter of a catalogue row.
+Finding rowFinding(const QString &text)
 {
-    return typeLabel(type) + QStringLiteral(" \"") + name + QLatin1Char('"');
+    return {QString(), QString(), text};
+}
+
+QStringList lines(const QVector<Finding> &findings)
+{
+    QStringList texts;
+    for (const Finding &finding : findings)
+        texts << finding.toString();
+    return texts;
 }
 
 // One claim on a catalogue row by the saved function `holder` (an index into
@@ -28,7 +37,7 @@ struct Hold {
 // it, recomputed from the records with the one claim definition per type.
 // Names in no catalogue row hold nothing.
 struct Holdings {
-    QStringList holders;
+    QVector<Finding> holders; // type and name of each saved function, no text
     QHash<QString, QVector<Hold>> inputs;
     QHash<QString, QVector<Hold>> outputs;
 };
@@ -39,7 +48,7 @@ Holdings holdings()
     forEachStore([&found](FunctionType type, const auto &store) {
         for (const auto &record : store) {
             const int holder = found.holders.size();
-            found.holders.append(functionLabel(type, record.name));
+            found.holders.append({typeLabel(type), record.name, QString()});
             const ClaimSet claims = claimsOf(record);
             for (const QString &name : claims.inputs) {
                 if (InputCatalogue::instance().find(name))
@@ -59,12 +68,20 @@ int pulseHolds(const QVector<Hold> &holds)
     return int(std::count_if(holds.begin(), holds.end(), [](const Hold &h) { return h.pulse; }));
 }
 
-QString counterFinding(const QString &row, const char *counter, ClaimCount value, int claims)
+Finding counterFinding(const QString &row, const char *counter, ClaimCount value, int claims)
 {
-    return QStringLiteral("%1: %2 is %3, but saved functions claim it %4 time(s)")
-        .arg(row, QLatin1String(counter))
-        .arg(value)
-        .arg(claims);
+    return rowFinding(QStringLiteral("%1: %2 is %3, but saved functions claim it %4 time(s)")
+                          .arg(row, QLatin1String(counter))
+                          .arg(value)
+                          .arg(claims));
+}
+
+// A finding about the saved function holder.
+Finding holderFinding(const Holdings &found, int holder, const QString &text)
+{
+    Finding finding = found.holders.at(holder);
+    finding.text = text;
+    return finding;
 }
 
 // Claims that rule each other out: any two on an input; two on an output
@@ -77,7 +94,7 @@ bool exclusive(const Hold &a, const Hold &b, bool input)
 // Rows in catalogue order, so that the findings come in a stable order.
 template <typename Entry>
 void findSharedRows(const Holdings &found, const QVector<Entry> &rows, bool input,
-                    QStringList &findings)
+                    QVector<Finding> &findings)
 {
     const QString kind = input ? QStringLiteral("input") : QStringLiteral("output");
     for (const Entry &row : rows) {
@@ -86,12 +103,12 @@ void findSharedRows(const Holdings &found, const QVector<Entry> &rows, bool inpu
             for (int j = 0; j < i; ++j) {
                 if (!exclusive(holds[i], holds[j], input))
                     continue;
-                const QString &holder = found.holders.at(holds[i].holder);
-                findings
-                    << (holds[i].holder == holds[j].holder
-                            ? QStringLiteral("%1: %2 %3 held twice").arg(holder, kind, row.name)
-                            : QStringLiteral("%1: %2 %3 also held by %4")
-                                  .arg(holder, kind, row.name, found.holders.at(holds[j].holder)));
+                const QString text =
+                    holds[i].holder == holds[j].holder
+                        ? QStringLiteral("%1 %2 held twice").arg(kind, row.name)
+                        : QStringLiteral("%1 %2 also held by %3")
+                              .arg(kind, row.name, found.holders.at(holds[j].holder).function());
+                findings << holderFinding(found, holds[i].holder, text);
                 break;
             }
         }
@@ -103,20 +120,21 @@ template <typename Record>
 void findUncontrollableOutputs(const Holdings &found, FunctionType type,
                                const FunctionStore<Record> &store,
                                quint8 OutputEntry::*lockedAgainst, const QString &lockName,
-                               QStringList &findings)
+                               QVector<Finding> &findings)
 {
     for (const Record &record : store) {
         for (int n = 1; n <= 8; ++n) {
             if (record.controlOut(n) != QLatin1String("ENABLE"))
                 continue;
             const OutputEntry *output = OutputCatalogue::instance().byId(n);
-            const QString who = functionLabel(type, record.name);
+            const auto finding = [&](const QString &text) {
+                findings << Finding{typeLabel(type), record.name, text};
+            };
             if (found.outputs.value(output->name).isEmpty())
-                findings << QStringLiteral("%1: controls %2, which no function holds")
-                                .arg(who, output->name);
+                finding(QStringLiteral("controls %1, which no function holds").arg(output->name));
             else if (output->*lockedAgainst)
-                findings << QStringLiteral("%1: controls %2, which is locked against %3")
-                                .arg(who, output->name, lockName);
+                finding(QStringLiteral("controls %1, which is locked against %2")
+                            .arg(output->name, lockName));
         }
     }
 }
@@ -137,12 +155,10 @@ QString quotedList(const QStringList &names)
                : QLatin1Char('"') + names.join(QStringLiteral("\", \"")) + QLatin1Char('"');
 }
 
-} // namespace
-
-QStringList checkClaimCounters()
+QVector<Finding> claimCounterFindings()
 {
     const Holdings found = holdings();
-    QStringList findings;
+    QVector<Finding> findings;
     for (const InputEntry &input : InputCatalogue::instance().rows()) {
         const int claims = found.inputs.value(input.name).size();
         if (input.useCount != ClaimCount(claims))
@@ -160,27 +176,28 @@ QStringList checkClaimCounters()
         const bool locked = output.masterOffLocked && output.welcomeLocked;
         for (const Hold &hold : holds) {
             if (hold.locked && !locked)
-                findings << QStringLiteral("%1: holds %2, which is not locked against Master Off "
-                                           "and Welcome")
-                                .arg(found.holders.at(hold.holder), output.name);
+                findings << holderFinding(
+                    found, hold.holder,
+                    QStringLiteral("holds %1, which is not locked against Master Off and Welcome")
+                        .arg(output.name));
         }
     }
     return findings;
 }
 
-QStringList checkExclusiveHolding()
+QVector<Finding> exclusiveHoldingFindings()
 {
     const Holdings found = holdings();
-    QStringList findings;
+    QVector<Finding> findings;
     findSharedRows(found, InputCatalogue::instance().rows(), true, findings);
     findSharedRows(found, OutputCatalogue::instance().rows(), false, findings);
     return findings;
 }
 
-QStringList checkControlledOutputs()
+QVector<Finding> controlledOutputFindings()
 {
     const Holdings found = holdings();
-    QStringList findings;
+    QVector<Finding> findings;
     findUncontrollableOutputs(found, FunctionType::MasterOff, masterOffStore(),
                               &OutputEntry::masterOffLocked, QStringLiteral("Master Off"),
                               findings);
@@ -189,9 +206,31 @@ QStringList checkControlledOutputs()
     return findings;
 }
 
+} // namespace
+
+QVector<Finding> consistencyFindings()
+{
+    return claimCounterFindings() + exclusiveHoldingFindings() + controlledOutputFindings();
+}
+
+QStringList checkClaimCounters()
+{
+    return lines(claimCounterFindings());
+}
+
+QStringList checkExclusiveHolding()
+{
+    return lines(exclusiveHoldingFindings());
+}
+
+QStringList checkControlledOutputs()
+{
+    return lines(controlledOutputFindings());
+}
+
 QStringList checkConsistency()
 {
-    return checkClaimCounters() + checkExclusiveHolding() + checkControlledOutputs();
+    return lines(consistencyFindings());
 }
 
 QStringList checkShownLists(const ShownWindow &shown)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/finding.h"
 #include "model/stores.h"
 
 #include <QString>
@@ -22,6 +23,10 @@ QStringList checkExclusiveHolding();
 QStringList checkControlledOutputs();
 // All of the above.
 QStringList checkConsistency();
+// The same findings with the function each names kept apart from the text
+// (a counter of a catalogue row names none), for callers that report them
+// field by field.
+QVector<Finding> consistencyFindings();
 
 // What the window shows of one type: the names in its list, top to bottom,
 // and its toolbox title ("Lighting [2]").

@@ -8,11 +8,12 @@ struct Finding {
     QString name; // the finding is about no one function (a catalogue row)
     QString text; // what is wrong, e.g. "DebounceTime \"55 ms\" is not an editor value"
 
+    // Lighting "Hall"
+    QString function() const { return type + QStringLiteral(" \"") + name + QLatin1Char('"'); }
+
     // Lighting "Hall": DebounceTime "55 ms" is not an editor value
     QString toString() const
     {
-        if (type.isEmpty())
-            return text;
-        return type + QStringLiteral(" \"") + name + QStringLiteral("\": ") + text;
+        return type.isEmpty() ? text : function() + QStringLiteral(": ") + text;
     }
 };
