@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "app/typeviews.h"
 #include "model/stores.h"
 #include "model/version.h"
 #include "ui_mainwindow.h"
@@ -64,12 +65,8 @@ MainWindow::MainWindow(QWidget *parent)
          {ui->ImportButton, ui->ExportButton, ui->PrintButton, ui->SettingsButton})
         button->setStyleSheet(QString::fromLatin1(actionButtonStyle));
 
-    const char *const titles[] = {"Welcome [0]",  "Master Off [0]",      "Energy Saving [0]",
-                                  "DND/MUR [0]",  "Air Conditioner [0]", "Voltage Input [0]",
-                                  "Lighting [0]", "Shutter/Blind [0]",   "Digital I/O [0]",
-                                  "Logic [0]"};
-    for (int index = 0; index < 10; ++index)
-        ui->toolBox->setItemText(index, tr(titles[index]));
+    // The counted titles of an empty project ("Welcome [0]" ...).
+    emptyLists(ui->toolBox, typeViews(ui), &TypeView::emptiedTitle);
 
     ui->toolBox->setCurrentIndex(0);
     ui->stackedWidget->setCurrentIndex(0);
