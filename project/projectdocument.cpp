@@ -262,10 +262,6 @@ template <typename Record> QJsonArray arrayOf(const FunctionStore<Record> &store
     return elements;
 }
 
-const char *const typeKeys[] = {"Welcome",        "MasterOff", "Lighting",     "Shutter",
-                                "DigitalIO",      "Logic",     "VoltageInput", "EnergySaving",
-                                "AirConditioner", "DNDMUR"};
-
 // --- Import rules ---
 
 InputEntry *findInput(const QString &name)
@@ -418,8 +414,8 @@ void importElements(const QJsonObject &document, const char *key, FunctionStore<
 
 bool hasOversizedArray(const QJsonObject &document)
 {
-    for (const char *key : typeKeys) {
-        const QJsonValue member = document.value(QLatin1String(key));
+    for (int type = 0; type < functionTypeCount; ++type) {
+        const QJsonValue member = document.value(typeLabel(FunctionType(type)));
         if (member.isArray() && member.toArray().size() > maxElementsPerType)
             return true;
     }
