@@ -25,8 +25,8 @@ class MainWindow;
 extern const int EXIT_CODE_REBOOT;
 
 // The program's one window. The editors are operations of this window; each
-// editor's members live in editors/<type>editor.cpp, export and import in
-// project/, the report output in report/.
+// editor's members live in editors/<type>editor.cpp, export, import and the
+// report output in app/mainwindow_*.cpp.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -208,9 +208,9 @@ private:
     template <typename Record>
     bool deleteCurrentFunction(FunctionStore<Record> &store, QListWidget *list);
 
-    // Project file (project/mainwindow_project.cpp)
+    // Project file (app/mainwindow_project.cpp)
 
-    // Report output (report/mainwindow_report.cpp)
+    // Report output (app/mainwindow_report.cpp)
 
     Ui::MainWindow *ui;
     QAction *restartAction;

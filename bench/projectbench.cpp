@@ -7,7 +7,7 @@
 #include "project/envelope.h"
 #include "project/projectdocument.h"
 #include "report/configurationreport.h"
-#include "report/reportpdf.h"
+#include "render/reportpdf.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

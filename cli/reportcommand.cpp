@@ -5,7 +5,7 @@
 #include "model/stores.h"
 #include "model/version.h"
 #include "report/configurationreport.h"
-#include "report/reportpdf.h"
+#include "render/reportpdf.h"
 
 ReportCommand::ReportCommand()
     : Command(QStringLiteral("report"),

@@ -2,7 +2,7 @@
 #include "mainwindow.h"
 #include "model/clock.h"
 #include "report/configurationreport.h"
-#include "report/reportpdf.h"
+#include "render/reportpdf.h"
 #include "ui_mainwindow.h"
 
 #include <QPageLayout>

@@ -1,4 +1,4 @@
-#include "report/reportpdf.h"
+#include "render/reportpdf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
