@@ -4,6 +4,7 @@
 #include "model/claims.h"
 #include "model/functionstore.h"
 #include "model/motionsensor.h"
+#include "model/projectchange.h"
 
 #include <QComboBox>
 #include <QListWidget>
