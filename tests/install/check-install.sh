@@ -22,10 +22,12 @@ fail() {
 expected="bin/zaren800-cfg
 bin/zaren800-configurator
 share/applications/$id.desktop
+share/doc/zaren800-configurator/changelog.gz
+share/doc/zaren800-configurator/copyright
 share/icons/hicolor/256x256/apps/$icon.png
 share/icons/hicolor/48x48/apps/$icon.png
 share/icons/hicolor/scalable/apps/$icon.svg
-share/man/man1/zaren800-cfg.1
+share/man/man1/zaren800-cfg.1.gz
 share/metainfo/$id.metainfo.xml"
 actual=$(cd "$stage" && find . ! -type d | sed 's#^\./usr/##' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
