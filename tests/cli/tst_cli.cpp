@@ -344,7 +344,7 @@ void CliTest::everyCommandFollowsTheExitStatusTable_data()
     row("pack findings", {"pack", "findings.json", "-o", "new.rccfg"}, 1);
     row("pack refused", {"pack", "old.json", "-o", "new.rccfg"}, 2);
     row("pack not JSON", {"pack", "broken.json", "-o", "new.rccfg"}, 2,
-        "broken.json:3:9: not JSON: missing name separator");
+        "broken.json:3:16: not JSON: missing name separator");
     row("unpack", {"unpack", "clean.rccfg", "-o", "new.json"}, 0);
     row("unpack refused", {"unpack", "old.rccfg"}, 2, "\"V2.0.2\"");
     row("unreadable", {"unpack", "missing.rccfg"}, 2, "No such file");
