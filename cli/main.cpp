@@ -16,9 +16,9 @@ QtMessageHandler qtMessageHandler = nullptr;
 void dropRuntimeDirectoryWarnings(QtMsgType type, const QMessageLogContext &context,
                                   const QString &message)
 {
-    const bool aboutRuntimeDirectory = type == QtWarningMsg &&
-                                       message.startsWith(QLatin1String("QStandardPaths: ")) &&
-                                       message.contains(QLatin1String("runtime"), Qt::CaseInsensitive);
+    const bool aboutRuntimeDirectory =
+        type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")) &&
+        message.contains(QLatin1String("runtime"), Qt::CaseInsensitive);
     if (!aboutRuntimeDirectory)
         qtMessageHandler(type, context, message);
 }

@@ -4,8 +4,8 @@
 #include "model/clock.h"
 #include "model/stores.h"
 #include "model/version.h"
-#include "report/configurationreport.h"
 #include "render/reportpdf.h"
+#include "report/configurationreport.h"
 
 ReportCommand::ReportCommand()
     : Command(QStringLiteral("report"),

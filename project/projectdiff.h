@@ -9,9 +9,9 @@
 struct Difference {
     enum class Kind { Added, Removed, Changed, Reordered };
     Kind kind;
-    QString type;  // array key ("Lighting"), or empty for a member of the document itself
-    QString name;  // the function's name (empty for document members and reorders)
-    QString field; // for Changed: the member that differs
+    QString type;      // array key ("Lighting"), or empty for a member of the document itself
+    QString name;      // the function's name (empty for document members and reorders)
+    QString field;     // for Changed: the member that differs
     QJsonValue before; // undefined where the member is missing
     QJsonValue after;
 

@@ -239,7 +239,7 @@ QString numberProblem(const QJsonValue &value)
     if (!inRange)
         return QStringLiteral("is outside the 32-bit range");
     return double(static_cast<qint32>(number)) == number ? QString()
-                                                          : QStringLiteral("is not a whole number");
+                                                         : QStringLiteral("is not a whole number");
 }
 
 qint32 readNumber(const QJsonValue &value)
@@ -307,16 +307,16 @@ template <typename Record> MemberRules memberRules()
 const QHash<QString, MemberRules> &elementRules()
 {
     static const QHash<QString, MemberRules> rules{
-        {QStringLiteral("Shutter"), memberRules<ShutterRecord>()},
-        {QStringLiteral("Logic"), memberRules<LogicRecord>()},
-        {QStringLiteral("Lighting"), memberRules<LightingRecord>()},
-        {QStringLiteral("DigitalIO"), memberRules<DigitalIORecord>()},
-        {QStringLiteral("DNDMUR"), memberRules<DndMurRecord>()},
-        {QStringLiteral("EnergySaving"), memberRules<EnergySavingRecord>()},
-        {QStringLiteral("AirConditioner"), memberRules<AirConRecord>()},
-        {QStringLiteral("VoltageInput"), memberRules<VoltageInputRecord>()},
-        {QStringLiteral("MasterOff"), memberRules<MasterOffRecord>()},
-        {QStringLiteral("Welcome"), memberRules<WelcomeRecord>()}};
+        {typeLabel(FunctionType::Shutter), memberRules<ShutterRecord>()},
+        {typeLabel(FunctionType::Logic), memberRules<LogicRecord>()},
+        {typeLabel(FunctionType::Lighting), memberRules<LightingRecord>()},
+        {typeLabel(FunctionType::DigitalIO), memberRules<DigitalIORecord>()},
+        {typeLabel(FunctionType::DndMur), memberRules<DndMurRecord>()},
+        {typeLabel(FunctionType::EnergySaving), memberRules<EnergySavingRecord>()},
+        {typeLabel(FunctionType::AirCon), memberRules<AirConRecord>()},
+        {typeLabel(FunctionType::VoltageInput), memberRules<VoltageInputRecord>()},
+        {typeLabel(FunctionType::MasterOff), memberRules<MasterOffRecord>()},
+        {typeLabel(FunctionType::Welcome), memberRules<WelcomeRecord>()}};
     return rules;
 }
 
@@ -340,7 +340,8 @@ const char *const createTimeFormat = "dd-MM-yyyy HH:mm:ss";
 QString createTimeProblem(const QJsonValue &value)
 {
     const QString problem = textProblem(value);
-    if (!problem.isEmpty() || QDateTime::fromString(value.toString(), createTimeFormat).isValid())
+    if (!problem.isEmpty() ||
+        QDateTime::fromString(value.toString(), QLatin1String(createTimeFormat)).isValid())
         return problem;
     return QStringLiteral("is not a time of the form %1").arg(QLatin1String(createTimeFormat));
 }
@@ -392,7 +393,8 @@ private:
             platformType != platformText(Platform::MV211))
             report({}, {}, QStringLiteral("PlatformType"), QStringLiteral("PlatformType"), value,
                    QStringLiteral("is neither \"MV210\" nor \"MV211\""),
-                   QStringLiteral("reads as \"%1\"").arg(platformText(platformFromType(platformType))));
+                   QStringLiteral("reads as \"%1\"")
+                       .arg(platformText(platformFromType(platformType))));
     }
 
     void checkType(const QString &type, const QJsonValue &value)
@@ -451,7 +453,8 @@ private:
         if (problem.isEmpty())
             return;
         const QString held = value.isUndefined() ? QString() : QLatin1Char(' ') + shownValue(value);
-        findings.append({type, name, path + held + QLatin1Char(' ') + problem + QStringLiteral("; ") + outcome,
+        findings.append({type, name,
+                         path + held + QLatin1Char(' ') + problem + QStringLiteral("; ") + outcome,
                          member, path});
     }
 

@@ -73,16 +73,17 @@ public:
     {
         if (value < min || value > max)
             report(field, QStringLiteral("%1 %2 is outside %3..%4")
-                       .arg(QString::fromLatin1(field))
-                       .arg(value)
-                       .arg(min)
-                       .arg(max));
+                              .arg(QString::fromLatin1(field))
+                              .arg(value)
+                              .arg(min)
+                              .arg(max));
     }
 
     void missingPage(const char *page)
     {
-        report({}, QStringLiteral("the %1 has no %2 functions")
-                       .arg(platformName(), QLatin1String(page)));
+        report(
+            {},
+            QStringLiteral("the %1 has no %2 functions").arg(platformName(), QLatin1String(page)));
     }
 
     void report(const QByteArray &field, const QString &text)

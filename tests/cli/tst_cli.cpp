@@ -196,10 +196,10 @@ void CliTest::checkReportsEachKindOfFinding_data()
     QTest::newRow("boolean") << member("Logic", "Input3", true) << 1
                              << QStringList{"Logic[0].Input3 true is not text; reads as \"\""};
     QTest::newRow("object") << member("VoltageInput", "OnDelay", QJsonObject{}) << 1
-                            << QStringList{"VoltageInput[0].OnDelay {} is not a number; reads as 0"};
-    QTest::newRow("missing")
-        << member("DigitalIO", "ContactType", QJsonValue::Undefined) << 1
-        << QStringList{"DigitalIO[0].ContactType is missing; reads as \"\""};
+                            << QStringList{
+                                   "VoltageInput[0].OnDelay {} is not a number; reads as 0"};
+    QTest::newRow("missing") << member("DigitalIO", "ContactType", QJsonValue::Undefined) << 1
+                             << QStringList{"DigitalIO[0].ContactType is missing; reads as \"\""};
     QTest::newRow("unknown") << member("DigitalIO", "Colour", "red") << 1
                              << QStringList{"DigitalIO[0].Colour is not a member of DigitalIO; "
                                             "import ignores it"};
@@ -242,8 +242,8 @@ void CliTest::checkReportsEachKindOfFinding()
     const QJsonObject file = json.value(QStringLiteral("files")).toArray().first().toObject();
     QCOMPARE(file.value(QStringLiteral("findings")).toArray().size(), lines.size());
 
-    const QString text = write(QStringLiteral("site.json"),
-                               QJsonDocument(projectDocument(change)).toJson());
+    const QString text =
+        write(QStringLiteral("site.json"), QJsonDocument(projectDocument(change)).toJson());
     const QString packed = dir->filePath(QStringLiteral("packed.rccfg"));
     QCOMPARE(tool({"pack", text, "-o", packed}).status, status);
     QCOMPARE(QFile::exists(packed), status == 0);
@@ -366,7 +366,8 @@ void CliTest::everyCommandFollowsTheExitStatusTable()
     write(QStringLiteral("clean.json"), QJsonDocument(projectDocument()).toJson());
     write(QStringLiteral("old.json"), QJsonDocument(projectDocument(setVersion)).toJson());
     write(QStringLiteral("findings.json"), QJsonDocument(projectDocument(setDebounce)).toJson());
-    write(QStringLiteral("broken.json"), "{\n    \"Version\": \"v2.0.2\",\n    \"Shutter\" []\n}\n");
+    write(QStringLiteral("broken.json"),
+          "{\n    \"Version\": \"v2.0.2\",\n    \"Shutter\" []\n}\n");
     for (int i = 1; i < arguments.size(); ++i) {
         if (!arguments.at(i).startsWith(QLatin1Char('-')))
             arguments[i] = dir->filePath(arguments.at(i));
