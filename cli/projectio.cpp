@@ -22,9 +22,9 @@ bool openInput(const QString &path, QFile &file)
     return file.open(QIODevice::ReadOnly);
 }
 
-bool reportWriteError(const QString &path, const QString &errorText)
+bool reportWriteError(const QString &where, const QString &errorText)
 {
-    Cli::err() << Cli::shownPath(path) << ": " << errorText << '\n';
+    Cli::err() << where << ": " << errorText << '\n';
     return false;
 }
 
@@ -35,7 +35,7 @@ bool writeStandardOutput(const ProjectSave::Writer &writer)
     QIODevice *device = Cli::out().device();
     const bool written = writer(device);
     Cli::out().flush();
-    return written || reportWriteError(QStringLiteral("-"), device->errorString());
+    return written || reportWriteError(QStringLiteral("standard output"), device->errorString());
 }
 
 bool writeDirectly(const QString &path, const ProjectSave::Writer &writer)
