@@ -41,6 +41,8 @@ public:
     // Writes the report as a PDF (A4 landscape) to the given path; false, with
     // the system's reason in errorText, when it could not be written.
     bool writeReportPdf(const QString &path, QString &errorText) const;
+    // What Import Project does with the file its dialog chose.
+    void importProjectFile(const QString &path);
 
     // True when closing or importing would lose work: the project changed
     // since it was last exported or imported, and it holds a function.
@@ -230,9 +232,6 @@ private:
     // Project file (app/mainwindow_project.cpp)
     // True when the project file was written (its PDF may have failed).
     bool exportProject();
-    // Import after the file dialog: reads path and, when it is accepted,
-    // replaces the open project by it.
-    void importProjectFile(const QString &path);
 
     // Report output (app/mainwindow_report.cpp)
 
