@@ -130,8 +130,8 @@ void CliTest::checkReportsEachKindOfFinding_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("clean") << Change() << 0 << QStringList();
     QTest::newRow("skipped element")
-        << Change([](QJsonObject &d) { setMember(d, "VoltageInput", 0, "Output", "C99"); }) << 1
-        << QStringList{"VoltageInput \"Voltage-1\": element 1 is skipped: Output \"C99\" is no "
+        << Change([](QJsonObject &d) { setMember(d, "AirConditioner", 1, "Output", "C99"); }) << 1
+        << QStringList{"AirConditioner \"AC-2\": element 2 is skipped: Output \"C99\" is no "
                        "output"};
     QTest::newRow("input held twice")
         << Change([](QJsonObject &d) { setMember(d, "DigitalIO", 0, "Input", "IN1"); }) << 1

@@ -3,14 +3,21 @@
 #include "model/catalogue.h"
 #include "model/clock.h"
 #include "project/envelope.h"
+#include "project/projectdiff.h"
+#include "project/projectdocument.h"
 #include "project/projectsave.h"
 #include "support/sampleproject.h"
 #include "support/windowtest.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSaveFile>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,6 +25,7 @@
 #include <QToolBox>
 #include <QtTest>
 
+using SampleChange = std::function<void()>;
 using WindowTest::child;
 
 namespace
@@ -66,7 +74,81 @@ void writeFile(const QString &path, QByteArray bytes, bool encipher = false)
     file.write(bytes);
 }
 
+// Every field of each page in its new-item state, by toolbox index: the
+// first row whose name pattern ("*" and "?" as in file names) matches a field
+// gives its state, "(disabled)" when it cannot be used; "#" is the number of
+// saved functions plus one. The output boxes' enabled state follows the claims.
+// clang-format off
+const QStringList pageDefaults[functionTypeCount] = {
+    {"lineEdit*=Welcome-1", "*OutputC?=unchecked"},
+    {"lineEdit*=MasterOff-#", "*Input=", "*LedOutput=", "*DebounceTime=50 ms", "*OutputC?=unchecked"},
+    {"lineEdit*=Energy Saving-1", "checkBox*=unchecked", "*DebounceTime=50 ms (disabled)",
+     "*ControlType=ON/OFF (disabled)", "*HolderContactType=NO (disabled)",
+     "*MotionContactType=NC (disabled)", "*MotionInput=Sensor IN (disabled)",
+     "*PulseDuration=0 (disabled)", "*DoorSensorInput= (disabled)", "*Delay=0"},
+    {"lineEdit*=DND/MUR-1", "*DNDInput=DND IN", "*DNDOutput=DND", "*MURInput=MUR IN",
+     "*MUROutput=MUR", "*BellOutput=", "*OccupancyOutput=", "*DebounceTime=50 ms",
+     "*ControlType=ON/OFF", "*ContactType=NO", "*Delay=0"},
+    {"lineEdit*=AirCon-#", "*AirConOutput=", "*OutputControlType=ON/OFF",
+     "*OutputContactType=NO", "*PulseDelay=130 (disabled)", "*Delay=0",
+     "*BalconySensor*=unchecked", "*MotionSensor*=unchecked (disabled)",
+     "*BalconyInput= (disabled)", "*BalconyContactType=NO (disabled)",
+     "*MotionContactType=NC (disabled)", "*MotionInput=Sensor IN (disabled)",
+     "*DebounceTime=50 ms (disabled)"},
+    {"lineEdit*=VoltageInput-#", "*put=", "*DebounceTime=50 ms", "*Delay=0"},
+    {"lineEdit*=Lighting-#", "*Input=", "*DebounceTime=50 ms", "*ControlType=ON/OFF",
+     "*Priority=Active (disabled)", "*OutputC?=unchecked"},
+    {"lineEdit*=Shutter-#", "*put=", "*DebounceTime=50 ms", "*MoveDur=50", "*StepTime=2000"},
+    {"lineEdit*=Digital I/O-#", "*put=", "*DebounceTime=50 ms", "*ContactType=NO", "*Delay=0"},
+    {"lineEdit*=Logic-#", "*put=", "*put_?=", "*DebounceTime=50 ms", "*Polarity=Normal",
+     "*ControlType=ON/OFF", "*LogicType=AND", "*Delay=0"}};
+// clang-format on
+
+// What a field shows, with "(disabled)" when it cannot be used; a null text
+// for a widget that is no field.
+QString shownState(const QWidget *widget)
+{
+    QString state = QStringLiteral(""); // not null, even for an empty field
+    if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+        state += combo->currentText();
+    else if (const auto *box = qobject_cast<const QCheckBox *>(widget))
+        state += QLatin1String(box->isChecked() ? "checked" : "unchecked");
+    else if (const auto *spinBox = qobject_cast<const QSpinBox *>(widget))
+        state += QString::number(spinBox->value());
+    else if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+        state += edit->text();
+    else
+        return QString();
+    return widget->isEnabled() ? state : state + " (disabled)";
+}
+
+// Changes a field as a user would: a box is clicked, a choice picked.
+void change(const QWidget *window, const QString &name, const QString &value)
+{
+    if (auto *box = window->findChild<QCheckBox *>(name))
+        WindowTest::click(box);
+    else
+        WindowTest::choose(child<QComboBox>(window, qPrintable(name)), value);
+}
+
+// The stored project as export writes it.
+QJsonObject exported()
+{
+    return buildProjectDocument(QStringLiteral("MV211"), QStringLiteral("v2.0.2"), QDateTime());
+}
+
+// Function by function and field by field, what differs from an earlier export.
+QStringList changesSince(const QJsonObject &before)
+{
+    QStringList lines;
+    for (const Difference &difference : diffProjects(before, exported()))
+        lines << difference.toString();
+    return lines;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(SampleChange)
 
 // Export and import of the .rccfg project through the window.
 class ProjectFileTest : public QObject
@@ -86,6 +168,8 @@ private slots:
     void reportPdfIsWrittenBesideEachExport();
     void projectExtensionRule_data();
     void projectExtensionRule();
+    void savedFunctionsComeBackUnchanged_data();
+    void savedFunctionsComeBackUnchanged();
 
 private:
     QString path(const QString &name) const { return dir->filePath(name); }
@@ -96,8 +180,15 @@ private:
     QStringList listItems(const char *listName) const;
     // Lists, titles, catalogue counters and platform: what an import may change.
     QStringList windowState() const;
-    // An open project with lists, titles and claims, made by importing the sample.
-    void openSampleProject();
+    // An open project with lists, titles and claims, made by importing the
+    // sample after the given change.
+    void openSampleProject(const SampleChange &extend = {});
+    // Opens a function from its list (with the page new before), makes the
+    // change (widget, value) if any and saves it, confirming the update.
+    void saveAgain(int type, int row, const QStringList &change);
+    // The widgets of the page that are not in its new-item state.
+    QStringList offDefaults(int type) const;
+    void pressPageButton(const char *which); // "Save" or "Delete" of the page shown
     void expectOneBox(const QString &title, const QString &text, const QString &informative);
 
     std::unique_ptr<MainWindow> window;
@@ -167,9 +258,11 @@ QStringList ProjectFileTest::windowState() const
     return state;
 }
 
-void ProjectFileTest::openSampleProject()
+void ProjectFileTest::openSampleProject(const SampleChange &extend)
 {
     SampleProject::fill();
+    if (extend)
+        extend();
     exportAs(path("sample"));
     WindowTest::resetProject();
     importFrom(path("sample.rccfg"));
@@ -364,6 +457,130 @@ void ProjectFileTest::projectExtensionRule()
     QFETCH(QStringList, written);
     exportAs(path(chosen));
     QCOMPARE(files(), written);
+}
+
+QStringList ProjectFileTest::offDefaults(int type) const
+{
+    const QWidget *page = child<QStackedWidget>(window.get(), "stackedWidget")->widget(type + 1);
+    const QStringList &rows = pageDefaults[type];
+    const QString proposed =
+        QString::number(child<QListWidget>(window.get(), WindowTest::typeLists[type])->count() + 1);
+    QStringList off;
+    for (const QWidget *field :
+         page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString name = field->objectName();
+        QString shown = shownState(field);
+        const auto matches = [&name](const QString &row) {
+            const QString pattern = row.section('=', 0, 0);
+            return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
+                .match(name)
+                .hasMatch();
+        };
+        const auto row = std::find_if(rows.begin(), rows.end(), matches);
+        const QString expected = row == rows.end() ? QStringLiteral("not in the table")
+                                                   : row->section('=', 1).replace('#', proposed);
+        if (field->inherits("QCheckBox") && name.contains(QLatin1String("OutputC")))
+            shown.remove(QStringLiteral(" (disabled)"));
+        if (!shown.isNull() && shown != expected)
+            off << name + " shows \"" + shown + "\", not \"" + expected + '"';
+    }
+    return off;
+}
+
+// A refused save leaves the function shown: the page is not new.
+void ProjectFileTest::saveAgain(int type, int row, const QStringList &change)
+{
+    QStackedWidget *stack = child<QStackedWidget>(window.get(), "stackedWidget");
+    stack->setCurrentIndex(type + 1);
+    QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
+    WindowTest::clickListItem(list, row);
+    if (!change.isEmpty())
+        ::change(window.get(), change.at(0), change.at(1));
+    DialogSeam::answerNextBox(QMessageBox::Save);
+    pressPageButton("Save");
+    const QStringList off = offDefaults(type);
+    QVERIFY2(off.isEmpty(), qPrintable(list->item(row)->text() + ": " + off.join(", ")));
+}
+
+void ProjectFileTest::pressPageButton(const char *which)
+{
+    const QWidget *page = child<QStackedWidget>(window.get(), "stackedWidget")->currentWidget();
+    WindowTest::click(
+        page->findChildren<QPushButton *>(QRegularExpression(which + QString('$'))).first());
+}
+
+void ProjectFileTest::savedFunctionsComeBackUnchanged_data()
+{
+    QTest::addColumn<int>("type");           // toolbox index
+    QTest::addColumn<QStringList>("change"); // of the last function: widget, value, difference
+    QTest::addColumn<SampleChange>("extend");
+    QTest::addColumn<QStringList>("rewritten"); // what every save writes anew
+    const auto row = [](FunctionType type, const QStringList &change,
+                        const SampleChange &extend = {}, const QStringList &rewritten = {}) {
+        QTest::newRow(qPrintable(typeLabel(type))) << int(type) << change << extend << rewritten;
+    };
+    // clang-format off
+    row(FunctionType::Welcome, {"checkBox_WelcomeOutputC1", "",
+        R"(Welcome "Welcome-1": ControlOut-C1 "ENABLE" -> "DISABLE")"});
+    row(FunctionType::MasterOff, {"checkBox_MasterOffOutputC8", "",
+        R"(MasterOff "Master Off-2": ControlOut-C8 "ENABLE" -> "DISABLE")"});
+    row(FunctionType::EnergySaving, {"comboBox_CardHolderControlType", "ON/OFF",
+        R"(EnergySaving "Energy Saving-1": ControlType "PULSE" -> "ON/OFF")"});
+    // On both voltage channels, with a bell and an occupancy output: on the
+    // I/O of the Voltage Input and Shutter/Blind functions, left out.
+    row(FunctionType::DndMur, {"comboBox_MURDebounceTime", "1000 ms",
+        R"(DNDMUR "DND/MUR-1": MurDebounceTime "30 ms" -> "1000 ms")"}, [] {
+        voltageInputStore().remove("Voltage-1");
+        shutterStore().remove("Blind-1");
+        *dndMurStore().find("DND/MUR-1") = {"DND/MUR-1", "CH1", "20 ms", "DND", "CH2", "30 ms",
+                                            "MUR", "PULSE", "NC", "C4", "C5", 11, 12};
+    });
+    // With its motion sensor off, a function saves that sensor's defaults.
+    row(FunctionType::AirCon, {"comboBox_AirConOutputContactType", "NO",
+        R"(AirConditioner "AC-2": OutputContactType "NC" -> "NO")"}, {},
+        {R"(AirConditioner "AC-2": MotionSensorContactType "NO" -> "NC")",
+         R"(AirConditioner "AC-2": MotionSensorDebounceTime "150 ms" -> "50 ms")"});
+    row(FunctionType::VoltageInput, {"comboBox_ACInputDebounceTime", "20 ms",
+        R"(VoltageInput "Voltage-1": DebounceTime "500 ms" -> "20 ms")"});
+    row(FunctionType::Lighting, {"comboBox_LightingDebounceTime", "3000 ms",
+        R"(Lighting "Küche Licht": DebounceTime "20 ms" -> "3000 ms")"});
+    row(FunctionType::Shutter, {"comboBox_ShutterUpDebounceTime", "20 ms",
+        R"(Shutter "Blind-1": UpDebounceTime "250 ms" -> "20 ms")"});
+    row(FunctionType::DigitalIO, {"comboBox_DigitalIODebounceTime", "2000 ms",
+        R"(DigitalIO "Door Relay": DebounceTime "30 ms" -> "2000 ms")"});
+    row(FunctionType::Logic, {"comboBox_LogicInput_2_ControlType", "ON/OFF",
+        R"(Logic "Logic-1": Input2ControlType "PULSE" -> "ON/OFF")"});
+    // clang-format on
+}
+
+// A saved function opened from its list and saved unchanged stays as it
+// was; one field changed changes that field alone. After each save, and
+// after a delete, the page is back in its new-item state.
+void ProjectFileTest::savedFunctionsComeBackUnchanged()
+{
+    QFETCH(int, type);
+    QFETCH(SampleChange, extend);
+    QFETCH(QStringList, change);
+    QFETCH(QStringList, rewritten);
+    openSampleProject(extend);
+    const QJsonObject sample = exported();
+    QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
+    for (int row = 0; row < list->count(); ++row)
+        saveAgain(type, row, {});
+    QStringList changes = changesSince(sample);
+    QVERIFY2(changes == rewritten, qPrintable(changes.join('\n')));
+
+    const QJsonObject saved = exported();
+    saveAgain(type, list->count() - 1, change);
+    changes = changesSince(saved);
+    QVERIFY2(changes == change.mid(2), qPrintable(changes.join('\n')));
+
+    WindowTest::clickListItem(list, 0);
+    pressPageButton("Delete");
+    const QStringList off = offDefaults(type);
+    QVERIFY2(off.isEmpty(), qPrintable("after the delete: " + off.join(", ")));
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
+    QCOMPARE(DialogSeam::pendingAnswers(), 0);
 }
 
 QTEST_MAIN(ProjectFileTest)
