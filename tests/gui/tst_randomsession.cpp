@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLoggingCategory>
@@ -104,6 +105,7 @@ private:
     QStringList save();
     QStringList fillFormThenSave();
     QStringList deleteShown();
+    QStringList saveSavedUnchanged();
     QStringList clearAll();
     QStringList changePlatform();
     QStringList restart();
@@ -167,6 +169,7 @@ QString RandomSession::run(int actions)
                                                       {&RandomSession::save, 150},
                                                       {&RandomSession::fillFormThenSave, 200},
                                                       {&RandomSession::deleteShown, 20},
+                                                      {&RandomSession::saveSavedUnchanged, 40},
                                                       {&RandomSession::clearAll, 1},
                                                       {&RandomSession::changePlatform, 1},
                                                       {&RandomSession::restart, 1},
@@ -441,6 +444,39 @@ QStringList RandomSession::deleteShown()
     note(QStringLiteral("delete ") + button->objectName());
     WindowTest::click(button);
     return {};
+}
+
+// A saved function opened and saved at once comes back as it was. With its
+// motion sensor off, an Air Conditioner saves that sensor's defaults.
+QStringList RandomSession::saveSavedUnchanged()
+{
+    openListItem();
+    const int type = child<QToolBox>(window.get(), "toolBox")->currentIndex();
+    const QListWidgetItem *item =
+        child<QListWidget>(window.get(), WindowTest::typeLists[type])->currentItem();
+    QAbstractButton *button = pageButton(QStringLiteral("Save"));
+    if (!item || !button)
+        return {};
+    const QString name = item->text();
+    const AirConRecord *airCon = airConStore().find(name);
+    const bool motionOff = airCon && airCon->MotionSensorEnableDisable == QLatin1String("DISABLE");
+    const QJsonObject before = projectDocument(platform());
+    note(QStringLiteral("save it unchanged"));
+    DialogSeam::answerNextBox(QMessageBox::Save);
+    DialogSeam::answerNextBox(QMessageBox::Save); // the motion sensor may ask too
+    WindowTest::click(button);
+    const QString said =
+        shownPage()->findChildren<QLabel *>(QRegularExpression("UI_Info$")).first()->text();
+    QStringList problems;
+    if (said != QLatin1String("Saved..."))
+        problems << QStringLiteral("saving it unchanged was refused: ") + said;
+    for (const Difference &difference : diffProjects(before, projectDocument(platform()))) {
+        const bool ownRecord =
+            difference.type == typeLabel(FunctionType(type)) && difference.name == name;
+        if (ownRecord && !(motionOff && difference.field.startsWith("MotionSensor")))
+            problems << QStringLiteral("saved unchanged, yet ") + difference.toString();
+    }
+    return problems;
 }
 
 QStringList RandomSession::clearAll()
