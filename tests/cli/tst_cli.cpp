@@ -74,15 +74,6 @@ void setMember(QJsonObject &document, const char *type, int index, const char *k
     document.insert(QLatin1String(type), elements);
 }
 
-// Changes the list of functions of one type.
-void changeFunctions(QJsonObject &document, const char *type,
-                     const std::function<void(QJsonArray &)> &change)
-{
-    QJsonArray functions = document.value(QLatin1String(type)).toArray();
-    change(functions);
-    document.insert(QLatin1String(type), functions);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(DocumentChange)
@@ -198,38 +189,36 @@ void CliTest::diffNamesEachKindOfDifference_data()
 {
     using Change = DocumentChange;
     QTest::addColumn<Change>("change");
-    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("printed");  // from the sample to the changed project
+    QTest::addColumn<QString>("reversed"); // and back
     QTest::newRow("changed field") << Change([](QJsonObject &d) {
         d.insert(QStringLiteral("CreateTime"), "01-01-2030 00:00:00");
         setMember(d, "Logic", 0, "OffDelay", 40);
-    }) << "Logic \"Logic-1\": OffDelay 4 -> 40\n";
-    QTest::newRow("added") << Change([](QJsonObject &d) {
-        changeFunctions(d, "Logic", [](QJsonArray &functions) {
-            QJsonObject spare = functions.first().toObject();
-            spare.insert(QStringLiteral("name"), "Spare");
-            functions.append(spare);
-        });
-    }) << "Logic \"Spare\": added\n";
-    QTest::newRow("removed") << Change([](QJsonObject &d) {
-        changeFunctions(d, "AirConditioner",
-                        [](QJsonArray &functions) { functions.removeFirst(); });
-    }) << "AirConditioner \"AC-1\": removed\n";
+    }) << "Logic \"Logic-1\": OffDelay 4 -> 40\n"
+                                   << "Logic \"Logic-1\": OffDelay 40 -> 4\n";
+    QTest::newRow("removed, added") << Change([](QJsonObject &d) {
+        d.insert("AirConditioner", QJsonArray{d.value("AirConditioner").toArray().last()});
+    }) << "AirConditioner \"AC-1\": removed\n"
+                                    << "AirConditioner \"AC-1\": added\n";
     QTest::newRow("reordered") << Change([](QJsonObject &d) {
-        changeFunctions(d, "Lighting",
-                        [](QJsonArray &functions) { functions.append(functions.takeAt(0)); });
-    }) << "Lighting: functions in another order\n";
+        const QJsonArray lighting = d.value(QStringLiteral("Lighting")).toArray();
+        d.insert("Lighting", QJsonArray{lighting.last(), lighting.first()});
+    }) << "Lighting: functions in another order\n"
+                               << "Lighting: functions in another order\n";
 }
 
 void CliTest::diffNamesEachKindOfDifference()
 {
     QFETCH(DocumentChange, change);
     QFETCH(QString, printed);
+    QFETCH(QString, reversed);
     const QString a = write(QStringLiteral("a.rccfg"), projectFile());
     QCOMPARE(tool({"diff", a, a}).status, 0);
     const QString b = write(QStringLiteral("b.rccfg"), projectFile(change));
     const Run run = tool({"diff", a, b});
     QCOMPARE(run.status, 1);
     QCOMPARE(run.out, printed);
+    QCOMPARE(tool({"diff", b, a}).out, reversed);
     const QJsonObject json =
         QJsonDocument::fromJson(tool({"diff", "--json", a, b}).out.toUtf8()).object();
     QCOMPARE(json.value(QStringLiteral("equal")).toBool(), false);

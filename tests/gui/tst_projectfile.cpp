@@ -76,13 +76,13 @@ void writeFile(const QString &path, QByteArray bytes, bool encipher = false)
 
 // Every field of each page in its new-item state, by toolbox index: the
 // first row whose name pattern ("*" and "?" as in file names) matches a field
-// gives its state, "(disabled)" when it cannot be used; "#" is the number of
-// saved functions plus one. The output boxes' enabled state follows the claims.
+// gives what it shows, and "(disabled)" when it cannot be used; "#" is the
+// number of saved functions plus one. Output boxes are enabled by the claims.
 // clang-format off
 const QStringList pageDefaults[functionTypeCount] = {
-    {"lineEdit*=Welcome-1", "*OutputC?=unchecked"},
-    {"lineEdit*=MasterOff-#", "*Input=", "*LedOutput=", "*DebounceTime=50 ms", "*OutputC?=unchecked"},
-    {"lineEdit*=Energy Saving-1", "checkBox*=unchecked", "*DebounceTime=50 ms (disabled)",
+    {"lineEdit*=Welcome-1", "*OutputC?=false"},
+    {"lineEdit*=MasterOff-#", "*Input=", "*LedOutput=", "*DebounceTime=50 ms", "*OutputC?=false"},
+    {"lineEdit*=Energy Saving-1", "checkBox*=false", "*DebounceTime=50 ms (disabled)",
      "*ControlType=ON/OFF (disabled)", "*HolderContactType=NO (disabled)",
      "*MotionContactType=NC (disabled)", "*MotionInput=Sensor IN (disabled)",
      "*PulseDuration=0 (disabled)", "*DoorSensorInput= (disabled)", "*Delay=0"},
@@ -91,53 +91,25 @@ const QStringList pageDefaults[functionTypeCount] = {
      "*ControlType=ON/OFF", "*ContactType=NO", "*Delay=0"},
     {"lineEdit*=AirCon-#", "*AirConOutput=", "*OutputControlType=ON/OFF",
      "*OutputContactType=NO", "*PulseDelay=130 (disabled)", "*Delay=0",
-     "*BalconySensor*=unchecked", "*MotionSensor*=unchecked (disabled)",
+     "*BalconySensor*=false", "*MotionSensor*=false (disabled)",
      "*BalconyInput= (disabled)", "*BalconyContactType=NO (disabled)",
      "*MotionContactType=NC (disabled)", "*MotionInput=Sensor IN (disabled)",
      "*DebounceTime=50 ms (disabled)"},
     {"lineEdit*=VoltageInput-#", "*put=", "*DebounceTime=50 ms", "*Delay=0"},
     {"lineEdit*=Lighting-#", "*Input=", "*DebounceTime=50 ms", "*ControlType=ON/OFF",
-     "*Priority=Active (disabled)", "*OutputC?=unchecked"},
+     "*Priority=Active (disabled)", "*OutputC?=false"},
     {"lineEdit*=Shutter-#", "*put=", "*DebounceTime=50 ms", "*MoveDur=50", "*StepTime=2000"},
     {"lineEdit*=Digital I/O-#", "*put=", "*DebounceTime=50 ms", "*ContactType=NO", "*Delay=0"},
     {"lineEdit*=Logic-#", "*put=", "*put_?=", "*DebounceTime=50 ms", "*Polarity=Normal",
      "*ControlType=ON/OFF", "*LogicType=AND", "*Delay=0"}};
 // clang-format on
 
-// What a field shows, with "(disabled)" when it cannot be used; a null text
-// for a widget that is no field.
-QString shownState(const QWidget *widget)
-{
-    QString state = QStringLiteral(""); // not null, even for an empty field
-    if (const auto *combo = qobject_cast<const QComboBox *>(widget))
-        state += combo->currentText();
-    else if (const auto *box = qobject_cast<const QCheckBox *>(widget))
-        state += QLatin1String(box->isChecked() ? "checked" : "unchecked");
-    else if (const auto *spinBox = qobject_cast<const QSpinBox *>(widget))
-        state += QString::number(spinBox->value());
-    else if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
-        state += edit->text();
-    else
-        return QString();
-    return widget->isEnabled() ? state : state + " (disabled)";
-}
-
-// Changes a field as a user would: a box is clicked, a choice picked.
-void change(const QWidget *window, const QString &name, const QString &value)
-{
-    if (auto *box = window->findChild<QCheckBox *>(name))
-        WindowTest::click(box);
-    else
-        WindowTest::choose(child<QComboBox>(window, qPrintable(name)), value);
-}
-
-// The stored project as export writes it.
 QJsonObject exported()
 {
     return buildProjectDocument(QStringLiteral("MV211"), QStringLiteral("v2.0.2"), QDateTime());
 }
 
-// Function by function and field by field, what differs from an earlier export.
+// What differs from an earlier export, function by function and field by field.
 QStringList changesSince(const QJsonObject &before)
 {
     QStringList lines;
@@ -183,12 +155,11 @@ private:
     // An open project with lists, titles and claims, made by importing the
     // sample after the given change.
     void openSampleProject(const SampleChange &extend = {});
-    // Opens a function from its list (with the page new before), makes the
-    // change (widget, value) if any and saves it, confirming the update.
-    void saveAgain(int type, int row, const QStringList &change);
-    // The widgets of the page that are not in its new-item state.
+    // Opens a function from its list on the page in new-item state, makes
+    // the change (field, value) if any and presses Save (confirmed) or Delete.
+    void press(const QString &button, int type, int row, const QStringList &change = {});
+    // The fields of the page that are not in its new-item state.
     QStringList offDefaults(int type) const;
-    void pressPageButton(const char *which); // "Save" or "Delete" of the page shown
     void expectOneBox(const QString &title, const QString &text, const QString &informative);
 
     std::unique_ptr<MainWindow> window;
@@ -469,50 +440,49 @@ QStringList ProjectFileTest::offDefaults(int type) const
     for (const QWidget *field :
          page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         const QString name = field->objectName();
-        QString shown = shownState(field);
-        const auto matches = [&name](const QString &row) {
-            const QString pattern = row.section('=', 0, 0);
-            return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
-                .match(name)
-                .hasMatch();
-        };
-        const auto row = std::find_if(rows.begin(), rows.end(), matches);
+        const QMetaProperty shown = field->metaObject()->userProperty();
+        if (!shown.isValid() || field->inherits("QPushButton"))
+            continue;
+        QString state = shown.read(field).toString();
+        if (!field->isEnabled() && !name.contains(QRegularExpression("OutputC\\d")))
+            state += QStringLiteral(" (disabled)");
+        const auto row = std::find_if(rows.begin(), rows.end(), [&name](const QString &row) {
+            const QString pattern =
+                QRegularExpression::wildcardToRegularExpression(row.section('=', 0, 0));
+            return QRegularExpression(pattern).match(name).hasMatch();
+        });
         const QString expected = row == rows.end() ? QStringLiteral("not in the table")
                                                    : row->section('=', 1).replace('#', proposed);
-        if (field->inherits("QCheckBox") && name.contains(QLatin1String("OutputC")))
-            shown.remove(QStringLiteral(" (disabled)"));
-        if (!shown.isNull() && shown != expected)
-            off << name + " shows \"" + shown + "\", not \"" + expected + '"';
+        if (state != expected)
+            off << name + " shows \"" + state + "\", not \"" + expected + '"';
     }
     return off;
 }
 
-// A refused save leaves the function shown: the page is not new.
-void ProjectFileTest::saveAgain(int type, int row, const QStringList &change)
+void ProjectFileTest::press(const QString &button, int type, int row, const QStringList &change)
 {
     QStackedWidget *stack = child<QStackedWidget>(window.get(), "stackedWidget");
     stack->setCurrentIndex(type + 1);
     QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
+    const QString name = list->item(row)->text();
     WindowTest::clickListItem(list, row);
-    if (!change.isEmpty())
-        ::change(window.get(), change.at(0), change.at(1));
-    DialogSeam::answerNextBox(QMessageBox::Save);
-    pressPageButton("Save");
+    if (!change.isEmpty()) {
+        QWidget *field = child<QWidget>(window.get(), qPrintable(change.at(0)));
+        field->metaObject()->userProperty().write(field, change.at(1));
+    }
+    if (button == QLatin1String("Save"))
+        DialogSeam::answerNextBox(QMessageBox::Save);
+    WindowTest::click(stack->currentWidget()
+                          ->findChildren<QPushButton *>(QRegularExpression(button + '$'))
+                          .first());
     const QStringList off = offDefaults(type);
-    QVERIFY2(off.isEmpty(), qPrintable(list->item(row)->text() + ": " + off.join(", ")));
-}
-
-void ProjectFileTest::pressPageButton(const char *which)
-{
-    const QWidget *page = child<QStackedWidget>(window.get(), "stackedWidget")->currentWidget();
-    WindowTest::click(
-        page->findChildren<QPushButton *>(QRegularExpression(which + QString('$'))).first());
+    QVERIFY2(off.isEmpty(), qPrintable(button + " " + name + ": " + off.join(", ")));
 }
 
 void ProjectFileTest::savedFunctionsComeBackUnchanged_data()
 {
     QTest::addColumn<int>("type");           // toolbox index
-    QTest::addColumn<QStringList>("change"); // of the last function: widget, value, difference
+    QTest::addColumn<QStringList>("change"); // of the last function: field, value, difference
     QTest::addColumn<SampleChange>("extend");
     QTest::addColumn<QStringList>("rewritten"); // what every save writes anew
     const auto row = [](FunctionType type, const QStringList &change,
@@ -520,36 +490,26 @@ void ProjectFileTest::savedFunctionsComeBackUnchanged_data()
         QTest::newRow(qPrintable(typeLabel(type))) << int(type) << change << extend << rewritten;
     };
     // clang-format off
-    row(FunctionType::Welcome, {"checkBox_WelcomeOutputC1", "",
-        R"(Welcome "Welcome-1": ControlOut-C1 "ENABLE" -> "DISABLE")"});
-    row(FunctionType::MasterOff, {"checkBox_MasterOffOutputC8", "",
-        R"(MasterOff "Master Off-2": ControlOut-C8 "ENABLE" -> "DISABLE")"});
-    row(FunctionType::EnergySaving, {"comboBox_CardHolderControlType", "ON/OFF",
-        R"(EnergySaving "Energy Saving-1": ControlType "PULSE" -> "ON/OFF")"});
+    row(FunctionType::Welcome, {"checkBox_WelcomeOutputC1", "false", R"(ControlOut-C1 "ENABLE" -> "DISABLE")"});
+    row(FunctionType::MasterOff, {"checkBox_MasterOffOutputC8", "false", R"(ControlOut-C8 "ENABLE" -> "DISABLE")"});
+    row(FunctionType::EnergySaving, {"comboBox_CardHolderControlType", "ON/OFF", R"(ControlType "PULSE" -> "ON/OFF")"});
     // On both voltage channels, with a bell and an occupancy output: on the
     // I/O of the Voltage Input and Shutter/Blind functions, left out.
-    row(FunctionType::DndMur, {"comboBox_MURDebounceTime", "1000 ms",
-        R"(DNDMUR "DND/MUR-1": MurDebounceTime "30 ms" -> "1000 ms")"}, [] {
+    row(FunctionType::DndMur, {"comboBox_MURDebounceTime", "1000 ms", R"(MurDebounceTime "30 ms" -> "1000 ms")"}, [] {
         voltageInputStore().remove("Voltage-1");
         shutterStore().remove("Blind-1");
         *dndMurStore().find("DND/MUR-1") = {"DND/MUR-1", "CH1", "20 ms", "DND", "CH2", "30 ms",
                                             "MUR", "PULSE", "NC", "C4", "C5", 11, 12};
     });
     // With its motion sensor off, a function saves that sensor's defaults.
-    row(FunctionType::AirCon, {"comboBox_AirConOutputContactType", "NO",
-        R"(AirConditioner "AC-2": OutputContactType "NC" -> "NO")"}, {},
+    row(FunctionType::AirCon, {"comboBox_AirConOutputContactType", "NO", R"(OutputContactType "NC" -> "NO")"}, {},
         {R"(AirConditioner "AC-2": MotionSensorContactType "NO" -> "NC")",
          R"(AirConditioner "AC-2": MotionSensorDebounceTime "150 ms" -> "50 ms")"});
-    row(FunctionType::VoltageInput, {"comboBox_ACInputDebounceTime", "20 ms",
-        R"(VoltageInput "Voltage-1": DebounceTime "500 ms" -> "20 ms")"});
-    row(FunctionType::Lighting, {"comboBox_LightingDebounceTime", "3000 ms",
-        R"(Lighting "Küche Licht": DebounceTime "20 ms" -> "3000 ms")"});
-    row(FunctionType::Shutter, {"comboBox_ShutterUpDebounceTime", "20 ms",
-        R"(Shutter "Blind-1": UpDebounceTime "250 ms" -> "20 ms")"});
-    row(FunctionType::DigitalIO, {"comboBox_DigitalIODebounceTime", "2000 ms",
-        R"(DigitalIO "Door Relay": DebounceTime "30 ms" -> "2000 ms")"});
-    row(FunctionType::Logic, {"comboBox_LogicInput_2_ControlType", "ON/OFF",
-        R"(Logic "Logic-1": Input2ControlType "PULSE" -> "ON/OFF")"});
+    row(FunctionType::VoltageInput, {"spinBoxACInputOffDelay", "21", "OffDelay 20 -> 21"});
+    row(FunctionType::Lighting, {"comboBox_LightingDebounceTime", "3000 ms", R"(DebounceTime "20 ms" -> "3000 ms")"});
+    row(FunctionType::Shutter, {"spinBoxShutterMoveDur", "600", "MoveDuration 120 -> 600"});
+    row(FunctionType::DigitalIO, {"comboBox_DigitalIODebounceTime", "2000 ms", R"(DebounceTime "30 ms" -> "2000 ms")"});
+    row(FunctionType::Logic, {"comboBox_LogicInput_2_ControlType", "ON/OFF", R"(Input2ControlType "PULSE" -> "ON/OFF")"});
     // clang-format on
 }
 
@@ -564,21 +524,20 @@ void ProjectFileTest::savedFunctionsComeBackUnchanged()
     QFETCH(QStringList, rewritten);
     openSampleProject(extend);
     const QJsonObject sample = exported();
-    QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
-    for (int row = 0; row < list->count(); ++row)
-        saveAgain(type, row, {});
+    const int last = child<QListWidget>(window.get(), WindowTest::typeLists[type])->count() - 1;
+    for (int row = 0; row <= last; ++row)
+        press("Save", type, row);
     QStringList changes = changesSince(sample);
     QVERIFY2(changes == rewritten, qPrintable(changes.join('\n')));
 
     const QJsonObject saved = exported();
-    saveAgain(type, list->count() - 1, change);
+    const QString function = listItems(WindowTest::typeLists[type]).last();
+    press("Save", type, last, change);
     changes = changesSince(saved);
-    QVERIFY2(changes == change.mid(2), qPrintable(changes.join('\n')));
-
-    WindowTest::clickListItem(list, 0);
-    pressPageButton("Delete");
-    const QStringList off = offDefaults(type);
-    QVERIFY2(off.isEmpty(), qPrintable("after the delete: " + off.join(", ")));
+    const QString expected =
+        typeLabel(FunctionType(type)) + " \"" + function + "\": " + change.at(2);
+    QVERIFY2(changes == QStringList(expected), qPrintable(changes.join('\n')));
+    press("Delete", type, 0);
     QCOMPARE(DialogSeam::unexpectedCalls(), 0);
     QCOMPARE(DialogSeam::pendingAnswers(), 0);
 }
