@@ -70,10 +70,9 @@ void writeFile(const QString &path, QByteArray bytes, bool encipher = false)
     file.write(bytes);
 }
 
-// Every field of each page in its new-item state, by toolbox index: the
-// first row whose name pattern ("*" and "?" as in file names) matches a field
-// gives what it shows, and "(disabled)" when it cannot be used; "#" is the
-// number of saved functions plus one. Output boxes are enabled by the claims.
+// The fields of each page in its new-item state, by toolbox index: the first row whose name
+// pattern ("*", "?" as for files) matches a field gives what it shows, "(disabled)" when it
+// cannot be used; "#" is saved functions plus one. The claims enable the output boxes.
 // clang-format off
 const QStringList pageDefaults[functionTypeCount] = {
     {"lineEdit*=Welcome-1", "*OutputC?=false"},
@@ -146,11 +145,9 @@ private:
     QStringList listItems(const char *listName) const;
     // Lists, titles, catalogue counters and platform: what an import may change.
     QStringList windowState() const;
-    // An open project with lists, titles and claims, made by importing the
-    // sample after the given change.
+    // An open project with lists, titles and claims, made by importing the sample as extended.
     void openSampleProject(const SampleChange &extend = {});
-    // Opens a function from its list on the page in new-item state, makes
-    // the change (field, value) if any and presses Save (confirmed) or Delete.
+    // Opens a function on the new page, changes a field, presses Save (confirmed) or Delete.
     void press(const QString &button, int type, int row, const QStringList &change = {});
     QStringList offDefaults(int type) const; // fields not in the new-item state
     void expectOneBox(const QString &title, const QString &text, const QString &informative);
@@ -513,10 +510,9 @@ void ProjectFileTest::savedFunctionsComeBackUnchanged_data()
                               R"(Input2ControlType "PULSE" -> "ON/OFF")"});
 }
 
-// A saved function opened from its list and saved unchanged stays as it was;
-// one field changed changes that field alone. After each save and after a
-// delete the page is new again (a refused save or a question left unanswered
-// leaves the function shown).
+// A saved function opened from its list and saved unchanged stays as it was; one field changed
+// changes that field alone. After each save and after a delete the page is new again (a refused
+// save, or a question left unanswered, leaves the function shown).
 void ProjectFileTest::savedFunctionsComeBackUnchanged()
 {
     QFETCH(int, type);

@@ -7,12 +7,11 @@
 // A project with every function type and every field a saved function can
 // hold, shared by the core and window tests of the project file (header-only,
 // so that core tests need no window library). Every value is one an editor
-// can save, and wherever a field can, it holds a value other than its page's
-// default. The one Air Conditioner without balcony sensor keeps the shared
-// motion sensor's settings in step with the others. Nothing is held twice,
-// and Master Off and Welcome control only held outputs that are not locked
-// against them. With eight general outputs that leaves no room for a door
-// bell or occupancy output, nor for DND/MUR on the two voltage channels.
+// can save, and where a field can, one other than its page's default; the Air
+// Conditioner without sensors keeps the motion sensor's copy in step. Nothing
+// is held twice, and Master Off and Welcome control only held outputs not
+// locked against them. With eight general outputs that leaves no room for a
+// door bell or occupancy output, nor for DND/MUR on the voltage channels.
 namespace SampleProject
 {
 
