@@ -147,9 +147,9 @@ private:
     QStringList windowState() const;
     // An open project with lists, titles and claims, made by importing the sample as extended.
     void openSampleProject(const SampleChange &extend = {});
-    // Opens a function on the new page, changes a field, presses Save (confirmed) or Delete.
+    // Opens a function on the new page, changes a field, presses Save (confirmed) or Delete;
+    // then every field of the page must be in its new-item state.
     void press(const QString &button, int type, int row, const QStringList &change = {});
-    QStringList offDefaults(int type) const; // fields not in the new-item state
     void expectOneBox(const QString &title, const QString &text, const QString &informative);
 
     std::unique_ptr<MainWindow> window;
@@ -420,12 +420,24 @@ void ProjectFileTest::projectExtensionRule()
     QCOMPARE(files(), written);
 }
 
-QStringList ProjectFileTest::offDefaults(int type) const
+void ProjectFileTest::press(const QString &button, int type, int row, const QStringList &change)
 {
-    const QWidget *page = child<QStackedWidget>(window.get(), "stackedWidget")->widget(type + 1);
+    QStackedWidget *stack = child<QStackedWidget>(window.get(), "stackedWidget");
+    stack->setCurrentIndex(type + 1);
+    QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
+    const QString function = list->item(row)->text();
+    WindowTest::clickListItem(list, row);
+    if (!change.isEmpty()) {
+        QWidget *field = child<QWidget>(window.get(), qPrintable(change.at(0)));
+        field->metaObject()->userProperty().write(field, change.at(1));
+    }
+    if (button == QLatin1String("Save"))
+        DialogSeam::answerNextBox(QMessageBox::Save);
+    const QWidget *page = stack->currentWidget();
+    WindowTest::click(page->findChildren<QPushButton *>(QRegularExpression(button + '$')).first());
+
     const QStringList &rows = pageDefaults[type];
-    const QString proposed =
-        QString::number(child<QListWidget>(window.get(), WindowTest::typeLists[type])->count() + 1);
+    const QString proposed = QString::number(list->count() + 1);
     QStringList off;
     for (const QWidget *field :
          page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -446,27 +458,7 @@ QStringList ProjectFileTest::offDefaults(int type) const
         if (state != expected)
             off << name + " shows \"" + state + "\", not \"" + expected + '"';
     }
-    return off;
-}
-
-void ProjectFileTest::press(const QString &button, int type, int row, const QStringList &change)
-{
-    QStackedWidget *stack = child<QStackedWidget>(window.get(), "stackedWidget");
-    stack->setCurrentIndex(type + 1);
-    QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
-    const QString name = list->item(row)->text();
-    WindowTest::clickListItem(list, row);
-    if (!change.isEmpty()) {
-        QWidget *field = child<QWidget>(window.get(), qPrintable(change.at(0)));
-        field->metaObject()->userProperty().write(field, change.at(1));
-    }
-    if (button == QLatin1String("Save"))
-        DialogSeam::answerNextBox(QMessageBox::Save);
-    WindowTest::click(stack->currentWidget()
-                          ->findChildren<QPushButton *>(QRegularExpression(button + '$'))
-                          .first());
-    const QStringList off = offDefaults(type);
-    QVERIFY2(off.isEmpty(), qPrintable(button + " " + name + ": " + off.join(", ")));
+    QVERIFY2(off.isEmpty(), qPrintable(button + " " + function + ": " + off.join(", ")));
 }
 
 void ProjectFileTest::savedFunctionsComeBackUnchanged_data()
