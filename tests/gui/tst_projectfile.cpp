@@ -436,7 +436,7 @@ void ProjectFileTest::press(const QString &button, int type, int row, const QStr
     const QWidget *page = stack->currentWidget();
     WindowTest::click(page->findChildren<QPushButton *>(QRegularExpression(button + '$')).first());
 
-    const QStringList &rows = pageDefaults[type];
+    const QStringList &rules = pageDefaults[type];
     const QString proposed = QString::number(list->count() + 1);
     QStringList off;
     for (const QWidget *field :
@@ -448,13 +448,13 @@ void ProjectFileTest::press(const QString &button, int type, int row, const QStr
         QString state = shown.read(field).toString();
         if (!field->isEnabled() && !name.contains(QRegularExpression("OutputC\\d")))
             state += QStringLiteral(" (disabled)");
-        const auto row = std::find_if(rows.begin(), rows.end(), [&name](const QString &row) {
+        const auto rule = std::find_if(rules.begin(), rules.end(), [&name](const QString &rule) {
             const QString pattern =
-                QRegularExpression::wildcardToRegularExpression(row.section('=', 0, 0));
+                QRegularExpression::wildcardToRegularExpression(rule.section('=', 0, 0));
             return QRegularExpression(pattern).match(name).hasMatch();
         });
-        const QString expected = row == rows.end() ? QStringLiteral("not in the table")
-                                                   : row->section('=', 1).replace('#', proposed);
+        const QString expected = rule == rules.end() ? QStringLiteral("not in the table")
+                                                     : rule->section('=', 1).replace('#', proposed);
         if (state != expected)
             off << name + " shows \"" + state + "\", not \"" + expected + '"';
     }
