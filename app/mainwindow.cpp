@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "app/devicepictureview.h"
 #include "app/typeviews.h"
 #include "model/stores.h"
 #include "model/version.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(QWidget *parent)
     initIconResources();
     ui->setupUi(this);
     setFixedSize(width(), height());
+    setUpWiring();
 
     restartAction = new QAction(this);
     restartAction->setText(tr("Restart"));
@@ -223,6 +225,7 @@ void MainWindow::updatePageButtons(int page)
 
 void MainWindow::showHomePage()
 {
+    devicePicture->refresh();
     ui->textEdit->setPlainText(buildConfigurationReport());
     QTextCursor cursor = ui->textEdit->textCursor();
     cursor.movePosition(QTextCursor::Start);

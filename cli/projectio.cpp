@@ -1,6 +1,7 @@
 #include "cli/projectio.h"
 
 #include "cli/output.h"
+#include "model/stores.h"
 #include "model/version.h"
 #include "project/projectsave.h"
 
@@ -23,6 +24,19 @@ bool Cli::readProject(const QString &path, ProjectFileContent &content)
         reportRefusal(path, content);
         return false;
     }
+    return true;
+}
+
+bool Cli::loadProject(const QString &path, ProjectFileContent &content)
+{
+    if (!readProject(path, content))
+        return false;
+    if (content.check != ProjectCheck::Accepted) {
+        reportRefusal(path, content);
+        return false;
+    }
+    startBlankProject();
+    rebuildProject(content.document);
     return true;
 }
 

@@ -16,6 +16,10 @@ namespace Cli
 // type, version) is returned with its check set.
 bool readProject(const QString &path, ProjectFileContent &content);
 
+// Reads a project file and puts it into the emptied stores, as import does.
+// A file the window would refuse is reported and false is returned.
+bool loadProject(const QString &path, ProjectFileContent &content);
+
 // Reports the window's message for a refused file on standard error.
 void reportRefusal(const QString &path, const ProjectFileContent &content);
 

@@ -2,10 +2,9 @@
 #include "cli/output.h"
 #include "cli/projectio.h"
 #include "model/clock.h"
-#include "model/stores.h"
 #include "model/version.h"
-#include "report/configurationreport.h"
 #include "render/reportpdf.h"
+#include "report/configurationreport.h"
 
 ReportCommand::ReportCommand()
     : Command(QStringLiteral("report"),
@@ -27,14 +26,8 @@ int ReportCommand::run(const QCommandLineParser &parser)
 {
     const QString path = parser.positionalArguments().first();
     ProjectFileContent content;
-    if (!Cli::readProject(path, content))
+    if (!Cli::loadProject(path, content))
         return Cli::Failure;
-    if (content.check != ProjectCheck::Accepted) {
-        Cli::reportRefusal(path, content);
-        return Cli::Failure;
-    }
-    startBlankProject();
-    rebuildProject(content.document);
     const QString report = buildConfigurationReport(
         ReportSource::processStores(), platformText(platformFromType(content.platformType)),
         programVersion(), Clock::now());
