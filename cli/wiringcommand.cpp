@@ -38,7 +38,9 @@ QString textTable(const QVector<Terminal> &terminals)
         QString row;
         for (int c = 0; c < line.size(); ++c)
             row += line.at(c).leftJustified(widths.at(c) + 2);
-        text += row.trimmed() + QLatin1Char('\n');
+        while (row.endsWith(QLatin1Char(' ')))
+            row.chop(1);
+        text += row + QLatin1Char('\n');
     }
     return text;
 }

@@ -23,6 +23,8 @@ const QColor accent(0x2f, 0x80, 0xd1);
 const QColor ledGreen(0x35, 0xa0, 0x5f);
 
 constexpr qreal terminalSide = 20;
+// Between neighbouring labels, which are squeezed to keep it.
+constexpr qreal labelGap = 4;
 // Inputs: IN1..IN13, then the fixed rows (sensor, balcony, DND/MUR, voltage
 // channels, card holder) on a strip of their own, 24 apart.
 constexpr qreal inputY = 67, inputPitch = 24, firstInputX = 70, fixedInputGap = 10;
@@ -63,17 +65,19 @@ QString labelOf(const Terminal &terminal)
     return terminal.name;
 }
 
-QFont pictureFont(qreal pixelSize, bool bold, qreal letterSpacing = 0)
+// Letter spacing in percent of the font, which scales with the picture (an
+// absolute spacing would be taken in device pixels, wide on a PDF page).
+QFont pictureFont(qreal pixelSize, bool bold, int spacingPercent = 100)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(qRound(pixelSize));
     font.setBold(bold);
-    if (letterSpacing != 0)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    if (spacingPercent != 100)
+        font.setLetterSpacing(QFont::PercentageSpacing, spacingPercent);
     return font;
 }
 
-// Centred in rect; squeezed sideways when it would not fit.
+// Centred in rect; squeezed sideways when it would not fit with a gap to spare.
 void drawText(QPainter &painter, const QRectF &rect, const QString &text, const QFont &font,
               const QColor &colour)
 {
@@ -81,8 +85,9 @@ void drawText(QPainter &painter, const QRectF &rect, const QString &text, const 
     painter.setFont(font);
     painter.setPen(colour);
     const qreal width = QFontMetricsF(font).horizontalAdvance(text);
-    if (width > rect.width()) {
-        const qreal squeeze = rect.width() / width;
+    const qreal room = rect.width() - labelGap;
+    if (width > room) {
+        const qreal squeeze = room / width;
         painter.translate(rect.center().x(), 0);
         painter.scale(squeeze, 1);
         painter.translate(-rect.center().x(), 0);
@@ -106,16 +111,16 @@ void drawScrew(QPainter &painter, const QPointF &centre, qreal radius)
 
 void drawLock(QPainter &painter, const QPointF &centre)
 {
-    painter.setPen(QPen(ink, 1.6));
+    painter.setPen(QPen(ink, 1.8));
     painter.setBrush(Qt::NoBrush);
     QPainterPath shackle;
-    shackle.moveTo(centre + QPointF(-3, 0));
-    shackle.lineTo(centre + QPointF(-3, -3));
-    shackle.arcTo(QRectF(centre.x() - 3, centre.y() - 6, 6, 6), 180, -180);
-    shackle.lineTo(centre + QPointF(3, 0));
+    shackle.moveTo(centre + QPointF(-3.5, 0));
+    shackle.lineTo(centre + QPointF(-3.5, -3.5));
+    shackle.arcTo(QRectF(centre.x() - 3.5, centre.y() - 7, 7, 7), 180, -180);
+    shackle.lineTo(centre + QPointF(3.5, 0));
     painter.drawPath(shackle);
     painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(centre.x() - 4.5, centre.y() - 0.5, 9, 7));
+    painter.drawRect(QRectF(centre.x() - 5.5, centre.y() - 1, 11, 8));
 }
 
 void drawHatch(QPainter &painter, const QRectF &box)
@@ -171,7 +176,7 @@ void drawBracket(QPainter &painter, qreal left, qreal right, qreal y, qreal tip,
     const QPointF corners[] = {{left, y + tip}, {left, y}, {right, y}, {right, y + tip}};
     painter.drawPolyline(corners, 4);
     drawText(painter, QRectF(left, captionY - 10, right - left, 16), caption,
-             pictureFont(14, true, 2), ink);
+             pictureFont(14, true, 115), ink);
 }
 
 void drawRailAndHousing(QPainter &painter)
@@ -200,11 +205,11 @@ void drawPanel(QPainter &painter)
 {
     drawFrame(painter, QRectF(70, 114, 490, 166), 8, panelFill, 2.5);
     drawText(painter, QRectF(90, 150, 230, 44), QStringLiteral("ZAREN800"),
-             pictureFont(36, true, 1), ink);
+             pictureFont(36, true, 103), ink);
     painter.setPen(QPen(accent, 4, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(110, 204), QPointF(300, 204));
     drawText(painter, QRectF(90, 214, 230, 16), QStringLiteral("ROOM CONTROLLER"),
-             pictureFont(11, false, 3), ink);
+             pictureFont(11, false, 128), ink);
 
     const char *const lights[] = {"PWR", "RUN", "ERR"};
     for (int i = 0; i < 3; ++i) {
@@ -222,7 +227,7 @@ void drawPanel(QPainter &painter)
     painter.setPen(QPen(absentInk, 1));
     painter.drawLine(QPointF(396, 126), QPointF(396, 268));
     drawText(painter, QRectF(404, 124, 146, 14), QStringLiteral("TERMINALS"),
-             pictureFont(10, true, 2), ink);
+             pictureFont(10, true, 120), ink);
     struct Entry {
         bool offered;
         TerminalState state;

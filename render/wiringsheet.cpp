@@ -20,7 +20,8 @@ constexpr qreal cellPadding = 2.5;
 constexpr qreal pictureWidth = 430;
 // Terminal, Direction, State, Function, Type, Role, Debounce, Contact; the
 // rest of the width goes to "Controlled by".
-const qreal fixedColumnWidths[] = {50, 40, 34, 82, 64, 68, 40, 34};
+const qreal fixedColumnWidths[] = {48, 42, 32, 78, 62, 64, 46, 36};
+constexpr int tableFontSize = 7;
 
 const QColor ink(0x26, 0x37, 0x46);
 const QColor rule(0xa7, 0xb1, 0xbb);
@@ -133,7 +134,7 @@ private:
 
     qreal cellsHeight(const QStringList &cells, bool bold) const
     {
-        const QFontMetricsF metrics(sheetFont(8, bold));
+        const QFontMetricsF metrics(sheetFont(tableFontSize, bold));
         qreal height = metrics.height();
         for (int c = 0; c < cells.size(); ++c) {
             const QRectF room(0, 0, columns.at(c) - 2 * cellPadding, 10000);
@@ -156,7 +157,7 @@ private:
             painter.setPen(QPen(rule, 0.4));
             painter.drawLine(QPointF(margin, y), QPointF(margin + width, y));
         }
-        painter.setFont(sheetFont(8, header));
+        painter.setFont(sheetFont(tableFontSize, header));
         painter.setPen(ink);
         qreal x = margin;
         for (int c = 0; c < cells.size(); ++c) {
