@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -15,7 +16,8 @@ void MainWindow::setUpWiring()
 {
     devicePicture = new DevicePictureView(ui->toolButton_DevPic_2,
                                           [this] { return terminalView(currentPlatform()); });
-    auto *action = new QAction(tr("Export Wiring Sheet\u2026"), this);
+    auto *action = new QAction(QIcon(QStringLiteral(":/icons/wiring_sheet.png")),
+                               tr("Export Wiring Sheet\u2026"), this);
     action->setObjectName(QStringLiteral("actionExport_Wiring_Sheet"));
     action->setStatusTip(tr("Writes the project terminal by terminal as a PDF"));
     ui->menuFile->insertAction(ui->actionPrint_Project, action);

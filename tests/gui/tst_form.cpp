@@ -499,6 +499,7 @@ void FormTest::windowMenusAndActions()
     QCOMPARE(
         fileEntries,
         (QStringList{"actionImport_Project=Import Project", "actionExport_Project=Export Project",
+                     QString::fromUtf8("actionExport_Wiring_Sheet=Export Wiring Sheet\u2026"),
                      "actionPrint_Project=Print Project", "-", "actionExit=Exit"}));
 
     for (const QAction *action : window->findChildren<QAction *>())
