@@ -285,17 +285,29 @@ int DevicePicture::terminalAt(const QVector<Terminal> &terminals, const QPointF 
     return -1;
 }
 
-void DevicePicture::draw(QPainter &painter, const QVector<Terminal> &terminals)
+namespace
 {
-    painter.save();
+
+void setHints(QPainter &painter)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+// Everything that does not depend on the project.
+void drawController(QPainter &painter)
+{
     drawRailAndHousing(painter);
     drawStrips(painter);
     drawPanel(painter);
     drawBracket(painter, 56, 574, 30, 6, QStringLiteral("INPUTS"), 17);
     drawBracket(painter, 79, 461, 368, -6, QStringLiteral("OUTPUTS"), 381);
     drawBracket(painter, 499, 551, 368, -6, QStringLiteral("SUPPLY"), 381);
+    drawSupply(painter);
+}
+
+void drawTerminals(QPainter &painter, const QVector<Terminal> &terminals)
+{
     const QFont labelFont = pictureFont(9, true);
     for (const Terminal &terminal : terminals) {
         const QPointF centre = centreOf(terminal.direction, terminal.id);
@@ -303,16 +315,46 @@ void DevicePicture::draw(QPainter &painter, const QVector<Terminal> &terminals)
         drawText(painter, labelRect(terminal.direction, centre), labelOf(terminal), labelFont,
                  terminal.offered ? ink : absentInk);
     }
-    drawSupply(painter);
+}
+
+QImage blankImage(qreal devicePixelRatio)
+{
+    QImage image(pictureSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    return image;
+}
+
+// The controller drawn once per screen resolution: half the work of a picture.
+const QImage &controllerImage(qreal devicePixelRatio)
+{
+    static QImage cached;
+    if (cached.isNull() || cached.devicePixelRatio() != devicePixelRatio) {
+        cached = blankImage(devicePixelRatio);
+        QPainter painter(&cached);
+        setHints(painter);
+        drawController(painter);
+    }
+    return cached;
+}
+
+} // namespace
+
+void DevicePicture::draw(QPainter &painter, const QVector<Terminal> &terminals)
+{
+    painter.save();
+    setHints(painter);
+    drawController(painter);
+    drawTerminals(painter, terminals);
     painter.restore();
 }
 
 QImage DevicePicture::image(const QVector<Terminal> &terminals, qreal devicePixelRatio)
 {
-    QImage picture(pictureSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = controllerImage(devicePixelRatio).copy();
     picture.setDevicePixelRatio(devicePixelRatio);
-    picture.fill(Qt::white);
     QPainter painter(&picture);
-    draw(painter, terminals);
+    setHints(painter);
+    drawTerminals(painter, terminals);
     return picture;
 }
