@@ -37,12 +37,12 @@ public:
     template <typename Record> void addUses(FunctionType type, const Record &record)
     {
         const ClaimSet claims = claimsOf(record);
-        for (const InputClaim &claim : claims.inputs)
-            addUse(inputIndex, claim.name,
-                   {type, record.name, claim.role, claim.debounceTime, claim.contactType, false});
-        for (const InputClaim &claim : claims.sharedInputs)
-            addUse(inputIndex, claim.name,
-                   {type, record.name, claim.role, claim.debounceTime, claim.contactType, false});
+        for (const QVector<InputClaim> *inputs : {&claims.inputs, &claims.sharedInputs}) {
+            for (const InputClaim &claim : *inputs)
+                addUse(
+                    inputIndex, claim.name,
+                    {type, record.name, claim.role, claim.debounceTime, claim.contactType, false});
+        }
         for (const OutputClaim &claim : claims.outputs)
             addUse(outputIndex, claim.name,
                    {type, record.name, claim.role, QString(), claim.contactType, claim.pulse});
