@@ -15,10 +15,11 @@ OPENSSL_PORTABLE ?= ~0x200000200000000
 FUZZ_SECONDS ?= 60
 FUZZ_DIR := $(BUILD_DIR)-fuzz
 
-# Build and test dependencies from Debian 12.
+# Build and test dependencies from Debian 12 (xdg-mime answers with the staged
+# MIME database through libfile-mimeinfo-perl's mimetype).
 PACKAGES := cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools \
             libssl-dev poppler-utils fonts-dejavu-core \
-            desktop-file-utils appstream
+            desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
 # The fuzzer's compiler and its libFuzzer and sanitizer runtimes (`make fuzz` only).
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 

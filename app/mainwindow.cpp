@@ -1,7 +1,9 @@
 #include "mainwindow.h"
 
+#include "app/desktopactions.h"
 #include "app/devicepictureview.h"
 #include "app/typeviews.h"
+#include "app/workarea.h"
 #include "model/stores.h"
 #include "model/version.h"
 #include "ui_mainwindow.h"
@@ -46,6 +48,8 @@ MainWindow::MainWindow(QWidget *parent)
     initIconResources();
     ui->setupUi(this);
     setFixedSize(width(), height());
+    fitToWorkArea(this);
+    addDesktopActions(this, *ui);
     setUpWiring();
 
     restartAction = new QAction(this);
