@@ -16,20 +16,27 @@ FUZZ_SECONDS ?= 60
 FUZZ_DIR := $(BUILD_DIR)-fuzz
 
 # Build and test dependencies from Debian 12 (xdg-mime answers with the staged
-# MIME database through libfile-mimeinfo-perl's mimetype).
+# MIME database through libfile-mimeinfo-perl's mimetype). dpkg-dev:
+# dpkg-buildflags gives the hardening flags of every build, and dpkg-shlibdeps
+# the package's dependencies.
 PACKAGES := cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools \
             libssl-dev poppler-utils fonts-dejavu-core \
-            desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+            desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
+            dpkg-dev
 # The fuzzer's compiler and its libFuzzer and sanitizer runtimes (`make fuzz` only).
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: run test build configure deps sanitize bench fuzz clean format install package screenshots
+.PHONY: run test test-package build configure deps sanitize bench fuzz clean format install package screenshots
 
 run: build
 	$(PROGRAM)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# make test with lintian installed, so that the Debian package is checked too (CI).
+test-package: PACKAGES += lintian
+test-package: test
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -84,7 +91,6 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # build/zaren800-configurator_<version>_<arch>.deb; dpkg-shlibdeps finds its dependencies.
-package: PACKAGES += dpkg-dev
 package: build
 	cd $(BUILD_DIR) && cpack
 

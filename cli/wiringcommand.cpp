@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/projectio.h"
+#include "model/stores.h"
 #include "model/terminals.h"
 #include "render/wiringsheet.h"
 
@@ -130,10 +131,12 @@ int WiringCommand::run(const QCommandLineParser &parser)
 {
     const QString path = parser.positionalArguments().first();
     ProjectFileContent content;
-    if (!Cli::loadProject(path, content))
+    if (!Cli::readProject(path, content))
         return Cli::Failure;
+    startBlankProject();
+    rebuildProject(content.document);
     const Platform platform = platformFromType(content.platformType);
-    const WiringSheet sheet{QFileInfo(path).fileName(), platformText(platform),
+    const WiringSheet sheet{QFileInfo(Cli::shownPath(path)).fileName(), platformText(platform),
                             content.document.value(QStringLiteral("CreateTime")).toString(),
                             terminalView(platform)};
 

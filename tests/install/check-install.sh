@@ -23,11 +23,13 @@ fail() {
 expected="bin/zaren800-cfg
 bin/zaren800-configurator
 share/applications/$id.desktop
+share/doc/zaren800-configurator/changelog.gz
+share/doc/zaren800-configurator/copyright
 share/icons/hicolor/256x256/apps/$icon.png
 share/icons/hicolor/48x48/apps/$icon.png
 share/icons/hicolor/scalable/apps/$icon.svg
-share/man/man1/zaren800-cfg.1
-share/man/man1/zaren800-configurator.1
+share/man/man1/zaren800-cfg.1.gz
+share/man/man1/zaren800-configurator.1.gz
 share/metainfo/$id.metainfo.xml
 share/mime/packages/zaren800-configurator.xml"
 actual=$(cd "$stage" && find . ! -type d | sed 's#^\./usr/##' | LC_ALL=C sort)
@@ -59,8 +61,12 @@ QT_QPA_PLATFORM=offscreen timeout 3 "$root/bin/zaren800-configurator" && fail "t
 [ $? -eq 124 ] || fail "the configurator did not start"
 
 # A project file that the tool packs is of the program's type, for a desktop
-# whose MIME database was built from the staged files only.
-echo '{"PlatformType": "MV211", "Version": "'"${version#zaren800-cfg }"'"}' >"$stage/site.json"
+# whose MIME database was built from the staged files only. pack takes only a
+# complete document: every member, every type an array.
+types='"AirConditioner": [], "DNDMUR": [], "DigitalIO": [], "EnergySaving": [], "Lighting": [],
+    "Logic": [], "MasterOff": [], "Shutter": [], "VoltageInput": [], "Welcome": []'
+echo "{$types, \"CreateTime\": \"09-12-2026 12:00:00\", \"PlatformType\": \"MV211\",
+    \"Version\": \"${version#zaren800-cfg }\"}" >"$stage/site.json"
 "$root/bin/zaren800-cfg" pack "$stage/site.json" -o "$stage/site.rccfg" >/dev/null || fail "pack"
 XDG_DATA_DIRS="$root/share" update-mime-database "$root/share/mime" || fail "MIME package"
 type=$(env -i PATH="$PATH" HOME="$stage" XDG_DATA_HOME="$stage/home" XDG_DATA_DIRS="$root/share" \
