@@ -116,6 +116,7 @@ private slots:
     void diffJsonGivesFieldValuesAsJson();
     void unpackThenPackReproducesTheFile();
     void reportEqualsTheWindowsReport();
+    void wiringListsEveryTerminal();
     void nothingIsOverwrittenWithoutForce();
     void everyCommandFollowsTheExitStatusTable_data();
     void everyCommandFollowsTheExitStatusTable();
@@ -339,6 +340,41 @@ void CliTest::reportEqualsTheWindowsReport()
     const QString pdf = dir->filePath(QStringLiteral("site.pdf"));
     QCOMPARE(tool({"report", path, "-o", pdf}).status, 0);
     QVERIFY(readAll(pdf).startsWith("%PDF"));
+}
+
+void CliTest::wiringListsEveryTerminal()
+{
+    const QString path = write(QStringLiteral("site.rccfg"), projectFile());
+    const Run run = tool({"wiring", "--json", path});
+    QCOMPARE(run.status, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(json.value("platform"), QJsonValue("MV211"));
+    QCOMPARE(json.value("created"), QJsonValue("08-12-2026 10:15:00"));
+    const QJsonArray terminals = json.value("terminals").toArray();
+    QCOMPARE(terminals.size(), 34);
+    const QJsonObject c1 = terminals.at(21).toObject();
+    QCOMPARE(c1.value("terminal"), QJsonValue("C1"));
+    QCOMPARE(c1.value("uses").toArray().first().toObject().value("function"),
+             QJsonValue("Hall Lights"));
+    QCOMPARE(c1.value("controlledBy").toArray().size(), 2);
+
+    const QString pdf = dir->filePath(QStringLiteral("site.pdf"));
+    QCOMPARE(tool({"wiring", path, "-o", pdf}).status, 0);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    if (!pdftotext.waitForFinished(30000))
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.contains("ZAREN800 Wiring Sheet: site.rccfg"), qPrintable(text));
+    QVERIFY(text.contains(QRegularExpression("Platform MV211\\s+Created 08-12-2026 10:15:00")));
+    for (const QJsonValue &terminal : terminals) {
+        const QJsonObject row = terminal.toObject();
+        const QString line =
+            QStringLiteral("\\n\\s*%1\\s+%2\\s+%3")
+                .arg(QRegularExpression::escape(row.value("terminal").toString()),
+                     row.value("direction").toString(), row.value("state").toString());
+        QVERIFY2(text.contains(QRegularExpression(line)), qPrintable(line));
+    }
 }
 
 void CliTest::nothingIsOverwrittenWithoutForce()
