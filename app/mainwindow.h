@@ -16,6 +16,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QToolButton;
+class DevicePictureView;
 
 namespace Ui
 {
@@ -234,6 +235,11 @@ private:
     bool exportProject();
 
     // Report output (app/mainwindow_report.cpp)
+
+    // The Home page's terminal picture and the wiring sheet (app/mainwindow_wiring.cpp)
+    void setUpWiring();
+    void exportWiringSheet();
+    DevicePictureView *devicePicture = nullptr;
 
     Ui::MainWindow *ui;
     QAction *restartAction;
