@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLocale>
 #include <QVector>
 #include <initializer_list>
 #include <limits>
@@ -412,22 +413,73 @@ void importElements(const QJsonObject &document, const char *key, FunctionStore<
     }
 }
 
-bool hasOversizedArray(const QJsonObject &document)
+// Counts as people read them in the reasons: "12,345".
+QString counted(qint64 number)
 {
-    for (int type = 0; type < functionTypeCount; ++type) {
-        const QJsonValue member = document.value(typeLabel(FunctionType(type)));
-        if (member.isArray() && member.toArray().size() > maxElementsPerType)
-            return true;
-    }
-    return false;
+    return QLocale(QLocale::English).toString(number);
 }
 
-ProjectFileContent verdict(ProjectCheck check, const QString &errorText = QString())
+// The first type array beyond the limit, described; empty when there is none.
+QString oversizedArray(const QJsonObject &document)
+{
+    for (int type = 0; type < functionTypeCount; ++type) {
+        const QString key = typeLabel(FunctionType(type));
+        const QJsonValue member = document.value(key);
+        if (member.isArray() && member.toArray().size() > maxElementsPerType)
+            return QStringLiteral("%1 holds %2 functions; at most %3 are read")
+                .arg(key, counted(member.toArray().size()), counted(maxElementsPerType));
+    }
+    return QString();
+}
+
+ProjectFileContent verdict(ProjectCheck check, const QString &reason = QString())
 {
     ProjectFileContent content;
     content.check = check;
-    content.errorText = errorText;
+    content.reason = reason;
     return content;
+}
+
+QString tooLargeReason()
+{
+    return QStringLiteral("the file is larger than %1 bytes, the most a project file holds")
+        .arg(counted(maxProjectFileSize));
+}
+
+// Why bytes that did not parse as a JSON object are no project; plain text
+// is read as it stands when its length is not a whole number of blocks.
+QString notJsonReason(const QByteArray &bytes, bool deciphered, const QJsonParseError &error,
+                      const QJsonDocument &json)
+{
+    const QString problem =
+        error.error != QJsonParseError::NoError
+            ? QStringLiteral("not JSON: %1 at offset %2")
+                  .arg(error.errorString(), counted(error.offset))
+            : QStringLiteral("a JSON %1, not an object").arg(json.isArray() ? "array" : "value");
+    if (deciphered)
+        return QStringLiteral("the deciphered text is ") + problem;
+    return QStringLiteral("%1 bytes is not a whole number of 16-byte blocks, and the text is ")
+               .arg(counted(bytes.size())) +
+           problem;
+}
+
+QString noPlatformReason(const QJsonObject &document)
+{
+    const QJsonValue platform = document.value(QStringLiteral("PlatformType"));
+    if (platform.isUndefined())
+        return QStringLiteral("PlatformType is missing");
+    return platform.isString() ? QStringLiteral("PlatformType is empty")
+                               : QStringLiteral("PlatformType is not text");
+}
+
+QString wrongVersionReason(const QJsonObject &document, const QString &expectedVersion)
+{
+    const QString version = document.value(QStringLiteral("Version")).toString();
+    if (version.isEmpty())
+        return QStringLiteral("this file carries no version; this program is %1")
+            .arg(expectedVersion);
+    return QStringLiteral("this file was written by %1; this program is %2")
+        .arg(version, expectedVersion);
 }
 
 } // namespace
@@ -579,7 +631,7 @@ ProjectFileContent readProjectFile(const QString &path, const QString &expectedV
     if (!file.open(QIODevice::ReadOnly))
         return verdict(ProjectCheck::CannotOpen, file.errorString());
     if (file.size() > maxProjectFileSize)
-        return verdict(ProjectCheck::NotValid);
+        return verdict(ProjectCheck::NotValid, tooLargeReason());
     // One byte more than allowed tells a device without a size (a pipe, a
     // character device) that goes on and on.
     QByteArray bytes = file.read(maxProjectFileSize + 1);
@@ -594,12 +646,14 @@ ProjectFileContent readProjectFile(const QString &path, const QString &expectedV
 ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVersion)
 {
     if (bytes.size() > maxProjectFileSize)
-        return verdict(ProjectCheck::NotValid);
-    decryptProjectData(bytes);
+        return verdict(ProjectCheck::NotValid, tooLargeReason());
+    if (bytes.isEmpty())
+        return verdict(ProjectCheck::NotValid, QStringLiteral("the file is empty"));
+    const bool deciphered = decryptProjectData(bytes);
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !json.isObject())
-        return verdict(ProjectCheck::NotValid);
+        return verdict(ProjectCheck::NotValid, notJsonReason(bytes, deciphered, error, json));
     ProjectFileContent content = checkProjectDocument(json.object(), expectedVersion);
     content.text = bytes;
     return content;
@@ -607,15 +661,19 @@ ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVe
 
 ProjectFileContent checkProjectDocument(const QJsonObject &document, const QString &expectedVersion)
 {
-    if (hasOversizedArray(document))
-        return verdict(ProjectCheck::NotValid);
+    const QString oversized = oversizedArray(document);
+    if (!oversized.isEmpty())
+        return verdict(ProjectCheck::NotValid, oversized);
     ProjectFileContent content = verdict(ProjectCheck::Accepted);
     content.document = document;
     content.platformType = document.value(QStringLiteral("PlatformType")).toString();
-    if (content.platformType.isEmpty())
+    if (content.platformType.isEmpty()) {
         content.check = ProjectCheck::NoPlatformType;
-    else if (document.value(QStringLiteral("Version")).toString() != expectedVersion)
+        content.reason = noPlatformReason(document);
+    } else if (document.value(QStringLiteral("Version")).toString() != expectedVersion) {
         content.check = ProjectCheck::WrongVersion;
+        content.reason = wrongVersionReason(document, expectedVersion);
+    }
     return content;
 }
 
@@ -626,7 +684,7 @@ ProjectMessage rejectionMessage(const ProjectFileContent &content)
     switch (content.check) {
     case ProjectCheck::CannotOpen:
         return {translated("File Error"), translated("The file could not be opened!"),
-                content.errorText};
+                content.reason};
     case ProjectCheck::NotValid:
         return {translated("File Error"), translated("The file is not valid!"), invalidContent};
     case ProjectCheck::NoPlatformType:
@@ -640,6 +698,11 @@ ProjectMessage rejectionMessage(const ProjectFileContent &content)
         break;
     }
     return {};
+}
+
+QString rejectionDetails(const QString &path, const ProjectFileContent &content)
+{
+    return translated("File: %1\nReason: %2").arg(path, content.reason);
 }
 
 QString platformText(Platform platform)

@@ -64,15 +64,17 @@ constexpr int maxElementsPerType = 1000;
 
 enum class ProjectCheck {
     Accepted,
-    CannotOpen,     // errorText holds the system's reason
-    NotValid,       // too large, not JSON, not an object, absurd arrays
+    CannotOpen,     // the reason is the system's
+    NotValid,       // empty, too large, not JSON, not an object, absurd arrays
     NoPlatformType, // PlatformType missing or empty
     WrongVersion,   // Version differs from the program's
 };
 
 struct ProjectFileContent {
     ProjectCheck check = ProjectCheck::NotValid;
-    QString errorText;
+    // Why a refused file is refused, precisely and in words people read
+    // ("the file is empty"); empty for an accepted file.
+    QString reason;
     QString platformType;
     // Set whenever the file parsed as an object, even when its platform type
     // or version is refused.
@@ -98,6 +100,8 @@ struct ProjectMessage {
     QString informativeText;
 };
 ProjectMessage rejectionMessage(const ProjectFileContent &content);
+// The details behind that message: the file and the precise reason.
+QString rejectionDetails(const QString &path, const ProjectFileContent &content);
 
 // "MV210" selects the small controller, any other text the large one.
 Platform platformFromType(const QString &platformType);

@@ -193,25 +193,37 @@ void ProjectFormatTest::fileChecks_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<ProjectCheck>("check");
+    QTest::addColumn<QString>("reason");
     QByteArray exampleFile(workedExample);
     encryptProjectData(exampleFile);
-    const auto row = [](const char *tag, const QByteArray &bytes, ProjectCheck check) {
-        QTest::newRow(tag) << bytes << check;
+    QByteArray garbled = exampleFile;
+    garbled[0] = char(garbled[0] ^ 1);
+    const auto row = [](const char *tag, const QByteArray &bytes, ProjectCheck check,
+                        const char *reason = "") {
+        QTest::newRow(tag) << bytes << check << QString::fromUtf8(reason);
     };
-    row("empty", "", ProjectCheck::NotValid);
-    row("array at top", "[]", ProjectCheck::NotValid);
-    row("truncated", QByteArray(workedExample).left(401), ProjectCheck::NotValid);
+    row("empty", "", ProjectCheck::NotValid, "the file is empty");
+    row("array at top", "[]", ProjectCheck::NotValid,
+        "2 bytes is not a whole number of 16-byte blocks, and the text is a JSON array, not an "
+        "object");
+    row("truncated", QByteArray(workedExample).left(401), ProjectCheck::NotValid,
+        "401 bytes is not a whole number of 16-byte blocks, and the text is not JSON: "
+        "unterminated string at offset 402");
+    row("garbled block", garbled, ProjectCheck::NotValid,
+        "the deciphered text is not JSON: illegal value at offset 1");
     row("deep nesting", document(R"("Logic": )" + QByteArray(5000, '[') + QByteArray(5000, ']')),
         ProjectCheck::NotValid);
     row("too many functions",
         document(R"("Welcome": [)" + QByteArray("{},").repeated(maxElementsPerType) + "{}]"),
-        ProjectCheck::NotValid);
-    row("no platform", R"({"Version": "v2.0.2"})", ProjectCheck::NoPlatformType);
+        ProjectCheck::NotValid, "Welcome holds 1,001 functions; at most 1,000 are read");
+    row("no platform", R"({"Version": "v2.0.2"})", ProjectCheck::NoPlatformType,
+        "PlatformType is missing");
     row("numeric platform", R"({"PlatformType": 211, "Version": "v2.0.2"})",
-        ProjectCheck::NoPlatformType);
-    row("no version", R"({"PlatformType": "MV211"})", ProjectCheck::WrongVersion);
+        ProjectCheck::NoPlatformType, "PlatformType is not text");
+    row("no version", R"({"PlatformType": "MV211"})", ProjectCheck::WrongVersion,
+        "this file carries no version; this program is v2.0.2");
     row("version case", R"({"PlatformType": "MV211", "Version": "V2.0.2"})",
-        ProjectCheck::WrongVersion);
+        ProjectCheck::WrongVersion, "this file was written by V2.0.2; this program is v2.0.2");
     row("plain, not whole blocks", workedExample, ProjectCheck::Accepted);
     row("plain, padded to whole blocks", workedExample + QByteArray(14, ' '),
         ProjectCheck::NotValid);
@@ -222,8 +234,13 @@ void ProjectFormatTest::fileChecks()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(ProjectCheck, check);
+    QFETCH(QString, reason);
     const ProjectFileContent content = checkProjectBytes(bytes, version);
     QCOMPARE(content.check, check);
+    // Every refusal says why; rows without a reason only check that one is given.
+    QCOMPARE(content.reason.isEmpty(), check == ProjectCheck::Accepted);
+    if (!reason.isEmpty())
+        QCOMPARE(content.reason, reason);
     // A parsed document stays readable even when refused (the companion tool shows it).
     const bool parsed = check != ProjectCheck::NotValid;
     QCOMPARE(content.document.isEmpty(), !parsed);
@@ -235,7 +252,12 @@ void ProjectFormatTest::oversizedAndEndlessFilesAreRefused()
     QFile big(dir.filePath("big.rccfg"));
     QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(maxProjectFileSize + 1));
     big.close();
-    QCOMPARE(readProjectFile(big.fileName(), version).check, ProjectCheck::NotValid);
+    const ProjectFileContent content = readProjectFile(big.fileName(), version);
+    QCOMPARE(content.check, ProjectCheck::NotValid);
+    QCOMPARE(
+        rejectionDetails(big.fileName(), content),
+        "File: " + big.fileName() +
+            "\nReason: the file is larger than 16,777,216 bytes, the most a project file holds");
     if (QFile::exists("/dev/zero")) // no size and no end
         QCOMPARE(readProjectFile("/dev/zero", version).check, ProjectCheck::NotValid);
 }
