@@ -17,22 +17,30 @@ OPENSSL_PORTABLE ?= ~0x200000200000000
 FUZZ_SECONDS ?= 60
 FUZZ_DIR := $(BUILD_DIR)-fuzz
 
-# Build and test dependencies from Debian 12.
+# Build and test dependencies from Debian 12 (xdg-mime answers with the staged
+# MIME database through libfile-mimeinfo-perl's mimetype). dpkg-dev:
+# dpkg-buildflags gives the hardening flags of every build, and dpkg-shlibdeps
+# the package's dependencies.
 QT_PACKAGES_5 := qtbase5-dev qtbase5-dev-tools
 QT_PACKAGES_6 := qt6-base-dev
 PACKAGES := cmake make g++ pkg-config $(QT_PACKAGES_$(QT)) \
             libssl-dev poppler-utils fonts-dejavu-core \
-            desktop-file-utils appstream
+            desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
+            dpkg-dev
 # The fuzzer's compiler and its libFuzzer and sanitizer runtimes (`make fuzz` only).
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: run test build configure deps sanitize bench fuzz clean format install package screenshots
+.PHONY: run test test-package build configure deps sanitize bench fuzz clean format install package screenshots
 
 run: build
 	$(PROGRAM)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# make test with lintian installed, so that the Debian package is checked too (CI).
+test-package: PACKAGES += lintian
+test-package: test
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -91,7 +99,6 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # build/zaren800-configurator_<version>_<arch>.deb; dpkg-shlibdeps finds its dependencies.
-package: PACKAGES += dpkg-dev
 package: build
 	cd $(BUILD_DIR) && cpack
 

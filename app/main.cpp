@@ -1,6 +1,6 @@
-#include "restartloop.h"
+#include "entry.h"
 
 int main(int argc, char *argv[])
 {
-    return runRestartLoop(argc, argv);
+    return runConfigurator(argc, argv);
 }

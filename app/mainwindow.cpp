@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
+#include "app/desktopactions.h"
 #include "app/typeviews.h"
+#include "app/workarea.h"
 #include "model/stores.h"
 #include "model/version.h"
 #include "ui_mainwindow.h"
@@ -45,6 +47,8 @@ MainWindow::MainWindow(QWidget *parent)
     initIconResources();
     ui->setupUi(this);
     setFixedSize(width(), height());
+    fitToWorkArea(this);
+    addDesktopActions(this, *ui);
 
     restartAction = new QAction(this);
     restartAction->setText(tr("Restart"));

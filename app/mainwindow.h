@@ -39,6 +39,8 @@ public:
     QString buildConfigurationReport() const;
     // Writes the report as a PDF (A4 landscape) to the given path.
     void writeReportPdf(const QString &path) const;
+    // What Import Project does with the file its dialog chose.
+    void importProjectFile(const QString &path);
 
 private slots:
     void slotReboot();

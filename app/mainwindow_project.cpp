@@ -84,14 +84,19 @@ void MainWindow::on_actionExport_Project_triggered()
     on_ExportButton_clicked();
 }
 
-// The file is checked completely before the open project is emptied, so a
-// rejected file costs nothing.
 void MainWindow::on_ImportButton_clicked()
 {
     const QString path =
         DialogSeam::getOpenFileName(this, tr("Open File"), startingPath(), tr(importFilter));
     if (path.isEmpty())
         return;
+    importProjectFile(path);
+}
+
+// The file is checked completely before the open project is emptied, so a
+// rejected file costs nothing.
+void MainWindow::importProjectFile(const QString &path)
+{
     const ProjectFileContent content = readProjectFile(path, versionText);
     if (content.check != ProjectCheck::Accepted) {
         showImportRejection(content);

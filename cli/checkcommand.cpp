@@ -1,7 +1,6 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/projectio.h"
-#include "model/version.h"
 #include "project/projectanalysis.h"
 
 #include <QJsonArray>
@@ -18,16 +17,14 @@ struct FileResult {
     QVector<Finding> findings;
 };
 
+// A refused file is reported as it is met, on standard error.
 FileResult checkFile(const QString &path)
 {
     FileResult result{path, Cli::Success, {}, {}};
-    const ProjectFileContent content = readProjectFile(path, programVersion());
-    if (content.check != ProjectCheck::Accepted) {
-        const ProjectMessage message = rejectionMessage(content);
+    ProjectFileContent content;
+    if (!Cli::readProject(path, content)) {
         result.status = Cli::Failure;
-        result.refusal = message.informativeText.isEmpty()
-                             ? message.text
-                             : message.text + QLatin1Char(' ') + message.informativeText;
+        result.refusal = content.reason;
         return result;
     }
     result.findings = analyzeProject(content.document, content.platformType);
@@ -38,19 +35,20 @@ FileResult checkFile(const QString &path)
 
 void printText(const FileResult &result)
 {
-    if (result.status == Cli::Failure)
-        Cli::err() << result.path << ": " << result.refusal << '\n';
     for (const Finding &finding : result.findings)
-        Cli::out() << result.path << ": " << finding.toString() << '\n';
+        Cli::out() << Cli::shownPath(result.path) << ": " << finding.toString() << '\n';
 }
 
 QJsonObject toJson(const FileResult &result)
 {
     static const char *const statuses[] = {"clean", "findings", "refused"};
     QJsonArray findings;
-    for (const Finding &finding : result.findings)
-        findings.append(
-            QJsonObject{{"type", finding.type}, {"name", finding.name}, {"text", finding.text}});
+    for (const Finding &finding : result.findings) {
+        QJsonObject object{{"type", finding.type}, {"name", finding.name}, {"text", finding.text}};
+        if (!finding.path.isEmpty())
+            object.insert(QStringLiteral("path"), finding.path);
+        findings.append(object);
+    }
     QJsonObject file{{"file", result.path},
                      {"status", QLatin1String(statuses[result.status])},
                      {"findings", findings}};

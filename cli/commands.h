@@ -68,7 +68,6 @@ public:
 
 protected:
     void declare(QCommandLineParser &parser) const override;
-    bool outputRequired() const override { return true; }
     int run(const QCommandLineParser &parser) override;
 };
 

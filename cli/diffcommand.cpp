@@ -44,7 +44,9 @@ int DiffCommand::run(const QCommandLineParser &parser)
 {
     const QStringList paths = parser.positionalArguments();
     ProjectFileContent a, b;
-    if (!Cli::readProject(paths.at(0), a) || !Cli::readProject(paths.at(1), b))
+    const bool readA = Cli::readProject(paths.at(0), a);
+    const bool readB = Cli::readProject(paths.at(1), b);
+    if (!readA || !readB)
         return Cli::Failure;
     const QVector<Difference> differences = diffProjects(a.document, b.document);
     if (parser.isSet(QStringLiteral("json"))) {

@@ -5,9 +5,27 @@
 #include <QLoggingCategory>
 #include <memory>
 
+namespace
+{
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// The offscreen platform looks up the runtime directory, which the tool never
+// uses; Qt's warnings about it (XDG_RUNTIME_DIR unset, under root say) would
+// only alarm. Every other message goes on to Qt's handler.
+void dropRuntimeDirectoryWarnings(QtMsgType type, const QMessageLogContext &context,
+                                  const QString &message)
+{
+    const bool aboutRuntimeDirectory =
+        type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")) &&
+        message.contains(QLatin1String("runtime"), Qt::CaseInsensitive);
+    if (!aboutRuntimeDirectory)
+        qtMessageHandler(type, context, message);
+}
+
 // Only the report's PDF needs fonts and a paint engine; those come with a GUI
 // application on the offscreen platform, which needs no display.
-static std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -16,8 +34,11 @@ static std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[]
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    qtMessageHandler = qInstallMessageHandler(dropRuntimeDirectoryWarnings);
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zaren800-cfg"));
     // The enciphered bytes that export logs for the window are noise here.

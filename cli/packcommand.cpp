@@ -8,6 +8,40 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+namespace
+{
+
+// "3:14": line and column (in characters) of a byte offset, both from 1, as
+// editors and compilers name a place in a text.
+QString position(const QByteArray &text, int offset)
+{
+    const QByteArray before = text.left(offset);
+    const int lineStart = before.lastIndexOf('\n') + 1;
+    const int column = QString::fromUtf8(before.mid(lineStart)).size() + 1;
+    return QString::number(before.count('\n') + 1) + QLatin1Char(':') + QString::number(column);
+}
+
+// The document, or nothing after saying on standard error why the text is none.
+bool parseDocument(const QString &path, const QByteArray &bytes, QJsonObject &document)
+{
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        Cli::err() << Cli::shownPath(path) << ':' << position(bytes, error.offset)
+                   << ": not JSON: " << error.errorString() << '\n';
+        return false;
+    }
+    if (!json.isObject()) {
+        Cli::err() << Cli::shownPath(path) << ": a JSON " << (json.isArray() ? "array" : "value")
+                   << ", not an object\n";
+        return false;
+    }
+    document = json.object();
+    return true;
+}
+
+} // namespace
+
 PackCommand::PackCommand()
     : Command(QStringLiteral("pack"),
               QStringLiteral("Checks a JSON document as check does and writes it as a project "
@@ -29,20 +63,17 @@ int PackCommand::run(const QCommandLineParser &parser)
     const QString output = parser.value(QStringLiteral("output"));
     const QString path = parser.positionalArguments().first();
     QByteArray bytes;
-    if (!Cli::readWholeFile(path, bytes))
+    QJsonObject document;
+    if (!Cli::readWholeFile(path, bytes) || !parseDocument(path, bytes, document))
         return Cli::Failure;
-    QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
-    ProjectFileContent content;
-    if (error.error == QJsonParseError::NoError && json.isObject())
-        content = checkProjectDocument(json.object(), programVersion());
+    const ProjectFileContent content = checkProjectDocument(document, programVersion());
     if (content.check != ProjectCheck::Accepted) {
         Cli::reportRefusal(path, content);
         return Cli::Failure;
     }
     const QVector<Finding> findings = analyzeProject(content.document, content.platformType);
     for (const Finding &finding : findings)
-        Cli::out() << path << ": " << finding.toString() << '\n';
+        Cli::out() << Cli::shownPath(path) << ": " << finding.toString() << '\n';
     if (!findings.isEmpty()) {
         Cli::err() << "pack: " << output << " not written\n";
         return Cli::Findings;

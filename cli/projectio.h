@@ -6,24 +6,31 @@
 #include <QByteArray>
 #include <QString>
 
-// File access shared by the sub-commands, with the window's rules.
+// File access shared by the sub-commands, with the window's rules. "-" as a
+// file stands for standard input, as an output for standard output.
 namespace Cli
 {
 
-// Reads a project file exactly as import does. A file that cannot be opened
-// or is not a project document is reported with the window's message and
-// false is returned; a readable document the window would refuse (platform
-// type, version) is returned with its check set.
+// How messages name a file: "standard input" for "-".
+QString shownPath(const QString &path);
+
+// Reads a project file exactly as import does. A file the window would refuse
+// (unreadable, no project, no platform type, another version) is reported
+// with the core's reason on standard error, and false is returned; content
+// still holds what could be read (the document, the deciphered text), for the
+// commands that show or write out a file so that it can be mended.
 bool readProject(const QString &path, ProjectFileContent &content);
 
-// Reports the window's message for a refused file on standard error.
+// Reports why a file is refused, in the words of the window's details.
 void reportRefusal(const QString &path, const ProjectFileContent &content);
 
 // Reads a file whole, reporting failure on standard error.
 bool readWholeFile(const QString &path, QByteArray &bytes);
 
 // Replaces path by bytes in one step, so that a failure leaves any old file
-// as it was. An existing file is only replaced when force is set.
+// as it was; an existing file only when force is set. Standard output, a
+// device or a pipe (/dev/stdout) is written directly, there being nothing to
+// replace.
 bool writeFile(const QString &path, const QByteArray &bytes, bool force);
 // The same for content that a writer puts into the open file.
 bool writeFile(const QString &path, bool force, const ProjectSave::Writer &writer);

@@ -4,8 +4,8 @@
 #include "model/clock.h"
 #include "model/stores.h"
 #include "model/version.h"
-#include "report/configurationreport.h"
 #include "render/reportpdf.h"
+#include "report/configurationreport.h"
 
 ReportCommand::ReportCommand()
     : Command(QStringLiteral("report"),
@@ -20,24 +20,26 @@ void ReportCommand::declare(QCommandLineParser &parser) const
     addOutputOption(parser, QStringLiteral("The file to write: a PDF when its name ends in "
                                            ".pdf, else text (default: standard output)."));
     addForceOption(parser);
+    parser.addOption({QStringLiteral("now"),
+                      QStringLiteral("Dates the report now, as export does, instead of with the "
+                                     "file's export time.")});
 }
 
-// The report of what the window shows after importing the file.
+// The report of what the window shows after importing the file; dated with
+// the file's own export time, the same file gives the same report.
 int ReportCommand::run(const QCommandLineParser &parser)
 {
     const QString path = parser.positionalArguments().first();
     ProjectFileContent content;
     if (!Cli::readProject(path, content))
         return Cli::Failure;
-    if (content.check != ProjectCheck::Accepted) {
-        Cli::reportRefusal(path, content);
-        return Cli::Failure;
-    }
     startBlankProject();
     rebuildProject(content.document);
+    const QDateTime time =
+        parser.isSet(QStringLiteral("now")) ? Clock::now() : createTime(content.document);
     const QString report = buildConfigurationReport(
         ReportSource::processStores(), platformText(platformFromType(content.platformType)),
-        programVersion(), Clock::now());
+        programVersion(), time);
     const QString output = parser.value(QStringLiteral("output"));
     if (output.isEmpty()) {
         Cli::out() << report;

@@ -16,23 +16,21 @@ void ShowCommand::declare(QCommandLineParser &parser) const
                       QStringLiteral("Prints the one-line text as stored, without padding.")});
 }
 
-// A document the window would refuse is still shown; the status says so.
+// A file the window would refuse is still shown as far as it can be read, so
+// that it can be mended: the document of another version, the deciphered text
+// of a damaged file (--raw). The status says it was refused.
 int ShowCommand::run(const QCommandLineParser &parser)
 {
-    const QString path = parser.positionalArguments().first();
     ProjectFileContent content;
-    if (!Cli::readProject(path, content))
-        return Cli::Failure;
+    const bool accepted = Cli::readProject(parser.positionalArguments().first(), content);
     if (parser.isSet(QStringLiteral("raw"))) {
         QByteArray text = content.text;
         while (text.endsWith(' '))
             text.chop(1);
-        Cli::out() << QString::fromUtf8(text) << '\n';
-    } else {
+        if (!text.isEmpty())
+            Cli::out() << QString::fromUtf8(text) << '\n';
+    } else if (content.hasDocument()) {
         Cli::out() << QString::fromUtf8(QJsonDocument(content.document).toJson());
     }
-    if (content.check == ProjectCheck::Accepted)
-        return Cli::Success;
-    Cli::reportRefusal(path, content);
-    return Cli::Failure;
+    return accepted ? Cli::Success : Cli::Failure;
 }

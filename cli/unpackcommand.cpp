@@ -13,22 +13,22 @@ UnpackCommand::UnpackCommand()
 void UnpackCommand::declare(QCommandLineParser &parser) const
 {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .rccfg file."));
-    addOutputOption(parser, QStringLiteral("The JSON file to write."));
+    addOutputOption(parser, QStringLiteral("The JSON file to write (default: standard output)."));
     addForceOption(parser);
 }
 
 // A document the window would refuse (an older version, say) is written all
-// the same, so that it can be mended and packed again; a warning says so.
+// the same, so that it can be mended and packed again; the status still says
+// that it was refused.
 int UnpackCommand::run(const QCommandLineParser &parser)
 {
-    const QString output = parser.value(QStringLiteral("output"));
-    const QString path = parser.positionalArguments().first();
     ProjectFileContent content;
-    if (!Cli::readProject(path, content))
+    const bool accepted = Cli::readProject(parser.positionalArguments().first(), content);
+    if (!content.hasDocument())
         return Cli::Failure;
-    if (content.check != ProjectCheck::Accepted)
-        Cli::reportRefusal(path, content);
+    const QString output = parser.value(QStringLiteral("output"));
     const QByteArray json = QJsonDocument(content.document).toJson();
-    return Cli::writeFile(output, json, parser.isSet(QStringLiteral("force"))) ? Cli::Success
-                                                                               : Cli::Failure;
+    const bool written = Cli::writeFile(output.isEmpty() ? QStringLiteral("-") : output, json,
+                                        parser.isSet(QStringLiteral("force")));
+    return written && accepted ? Cli::Success : Cli::Failure;
 }

@@ -7,6 +7,11 @@ struct Finding {
     QString type; // the project file's array key, e.g. "Lighting"; empty when
     QString name; // the finding is about no one function (a catalogue row)
     QString text; // what is wrong, e.g. "DebounceTime \"55 ms\" is not an editor value"
+    // The member of the function it is about, when it is about one ("DebounceTime").
+    QString member = {};
+    // Where in the file, for a member import does not read as written
+    // ("Lighting[0].Input"); its text then begins with the path.
+    QString path = {};
 
     // Lighting "Hall"
     QString function() const { return type + QStringLiteral(" \"") + name + QLatin1Char('"'); }
@@ -14,6 +19,6 @@ struct Finding {
     // Lighting "Hall": DebounceTime "55 ms" is not an editor value
     QString toString() const
     {
-        return type.isEmpty() ? text : function() + QStringLiteral(": ") + text;
+        return type.isEmpty() || !path.isEmpty() ? text : function() + QStringLiteral(": ") + text;
     }
 };

@@ -6,7 +6,8 @@
 #include <QString>
 #include <QVector>
 
-// Everything the checks find in a document that import accepts: the elements
+// Everything the checks find in a document that import accepts: the members
+// import does not read as written and what it makes of them, the elements
 // import would skip and why, the disagreements of the consistency checker
 // (inputs held twice, outputs shared that may not be, Master Off or Welcome
 // controlling what no function holds), then the values the editors could not

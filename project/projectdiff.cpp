@@ -1,23 +1,12 @@
 #include "project/projectdiff.h"
 
+#include "project/projectdocument.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QStringList>
 
 namespace
 {
-
-// Values as the file writes them: strings quoted, numbers plain.
-QString shown(const QJsonValue &value)
-{
-    if (value.isUndefined())
-        return QStringLiteral("(missing)");
-    if (value.isString())
-        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
-    const QJsonArray wrapped{value};
-    const QByteArray json = QJsonDocument(wrapped).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(json.mid(1, json.size() - 2));
-}
 
 // The members of either object, in the file's order.
 QStringList allKeys(const QJsonObject &a, const QJsonObject &b)
@@ -59,7 +48,7 @@ void diffFields(const QString &type, const QString &name, const QJsonObject &bef
         const QJsonValue a = before.value(key);
         const QJsonValue b = after.value(key);
         if (a != b)
-            differences.append({Difference::Kind::Changed, type, name, key, shown(a), shown(b)});
+            differences.append({Difference::Kind::Changed, type, name, key, a, b});
     }
 }
 
@@ -103,7 +92,8 @@ QString Difference::toString() const
     case Kind::Changed:
         break;
     }
-    const QString change = field + QLatin1Char(' ') + before + QStringLiteral(" -> ") + after;
+    const QString change =
+        field + QLatin1Char(' ') + shownValue(before) + QStringLiteral(" -> ") + shownValue(after);
     return type.isEmpty() ? change : function + QStringLiteral(": ") + change;
 }
 
@@ -118,7 +108,7 @@ QVector<Difference> diffProjects(const QJsonObject &before, const QJsonObject &a
         if (a.isArray() || b.isArray())
             diffType(key, a, b, differences);
         else if (a != b)
-            differences.append({Difference::Kind::Changed, {}, {}, key, shown(a), shown(b)});
+            differences.append({Difference::Kind::Changed, {}, {}, key, a, b});
     }
     return differences;
 }

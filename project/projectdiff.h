@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
 #include <QVector>
 
@@ -8,11 +9,11 @@
 struct Difference {
     enum class Kind { Added, Removed, Changed, Reordered };
     Kind kind;
-    QString type;  // array key ("Lighting"), or empty for a member of the document itself
-    QString name;  // the function's name (empty for document members and reorders)
-    QString field; // for Changed: the member that differs
-    QString before;
-    QString after;
+    QString type;      // array key ("Lighting"), or empty for a member of the document itself
+    QString name;      // the function's name (empty for document members and reorders)
+    QString field;     // for Changed: the member that differs
+    QJsonValue before; // undefined where the member is missing
+    QJsonValue after;
 
     // Lighting "Hall": DebounceTime "50 ms" -> "100 ms"
     QString toString() const;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/catalogue.h"
+#include "model/finding.h"
 #include "model/records.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -43,7 +45,7 @@ void fromJson(const QJsonObject &element, WelcomeRecord &record);
 
 // The whole project from the ten stores.
 QJsonObject buildProjectDocument(const QString &platformType, const QString &version,
-                                 const QDateTime &createTime);
+                                 const QDateTime &time);
 
 // The one-line text the controller expects: indented rendering without line
 // feeds, then every pair of spaces removed left to right.
@@ -79,12 +81,20 @@ struct ProjectFileContent {
     // Set whenever the file parsed as an object, even when its platform type
     // or version is refused.
     QJsonObject document;
-    QByteArray text; // the deciphered bytes, padding included
+    bool hasDocument() const
+    {
+        return check != ProjectCheck::NotValid && check != ProjectCheck::CannotOpen;
+    }
+    // The deciphered bytes, padding included, whenever the file could be read
+    // (also when they are no project), so that a damaged file can be mended.
+    QByteArray text;
 };
 
 // Everything that can reject a file is decided here, before the open project
 // is touched.
 ProjectFileContent readProjectFile(const QString &path, const QString &expectedVersion);
+// The same on a file already open for reading (standard input, say).
+ProjectFileContent readProjectFile(QFile &file, const QString &expectedVersion);
 // The same checks on bytes already read (deciphered first when they are whole
 // blocks), the size limit included.
 ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVersion);
@@ -102,6 +112,25 @@ struct ProjectMessage {
 ProjectMessage rejectionMessage(const ProjectFileContent &content);
 // The details behind that message: the file and the precise reason.
 QString rejectionDetails(const QString &path, const ProjectFileContent &content);
+
+// What import makes of each member that it does not read as the file writes
+// it, one finding each, in file order: a member of another JSON type (a
+// number as text, a fraction, true, an object), a missing or unknown member,
+// a type that is not an array, an element that is not an object, a platform
+// type other than "MV210" and "MV211", a CreateTime that is not a time. The
+// text begins with the path and the value the file holds:
+// `AirConditioner[0].OffDelay "5" is text, not a number; reads as 0`.
+QVector<Finding> unreadMembers(const QJsonObject &document);
+
+// "Lighting[2]": an element by its type's array key and position.
+QString elementPath(const QString &type, int index);
+
+// A member's value as people read it: text in quotes, anything else as
+// compact JSON, a missing member as "(missing)".
+QString shownValue(const QJsonValue &value);
+
+// The export time the document carries; invalid when it has none.
+QDateTime createTime(const QJsonObject &document);
 
 // "MV210" selects the small controller, any other text the large one.
 Platform platformFromType(const QString &platformType);

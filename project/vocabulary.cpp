@@ -52,8 +52,8 @@ public:
     void text(const QByteArray &field, const QString &value, const QStringList &allowed)
     {
         if (!allowed.contains(value))
-            report(QStringLiteral("%1 \"%2\" is not an editor value")
-                       .arg(QString::fromLatin1(field), value));
+            report(field, QStringLiteral("%1 \"%2\" is not an editor value")
+                              .arg(QString::fromLatin1(field), value));
     }
 
     // An input or output field: general-purpose rows depend on the platform.
@@ -63,8 +63,8 @@ public:
         if (onPlatform.contains(value))
             return;
         if (onLarger.contains(value))
-            report(QStringLiteral("%1 \"%2\" is not offered on %3")
-                       .arg(QString::fromLatin1(field), value, platformName()));
+            report(field, QStringLiteral("%1 \"%2\" is not offered on %3")
+                              .arg(QString::fromLatin1(field), value, platformName()));
         else
             text(field, value, onPlatform);
     }
@@ -72,20 +72,24 @@ public:
     void number(const QByteArray &field, qint32 value, qint32 min, qint32 max)
     {
         if (value < min || value > max)
-            report(QStringLiteral("%1 %2 is outside %3..%4")
-                       .arg(QString::fromLatin1(field))
-                       .arg(value)
-                       .arg(min)
-                       .arg(max));
+            report(field, QStringLiteral("%1 %2 is outside %3..%4")
+                              .arg(QString::fromLatin1(field))
+                              .arg(value)
+                              .arg(min)
+                              .arg(max));
     }
 
     void missingPage(const char *page)
     {
         report(
+            {},
             QStringLiteral("the %1 has no %2 functions").arg(platformName(), QLatin1String(page)));
     }
 
-    void report(const QString &text) { findings.append({type, name, text}); }
+    void report(const QByteArray &field, const QString &text)
+    {
+        findings.append({type, name, text, QString::fromLatin1(field), {}});
+    }
 
 private:
     QString platformName() const

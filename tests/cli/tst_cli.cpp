@@ -22,6 +22,9 @@ namespace
 
 using DocumentChange = std::function<void(QJsonObject &)>;
 
+// What the clock says while a test runs.
+const QDateTime runTime(QDate(2027, 1, 2), QTime(3, 4, 5));
+
 struct Run {
     int status;
     QString out;
@@ -49,8 +52,8 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The sample project as export writes it, with changes made to its document.
-QByteArray projectFile(const DocumentChange &change = {})
+// The sample project's document as export writes it, with changes made to it.
+QJsonObject projectDocument(const DocumentChange &change = {})
 {
     resetToBlankProject();
     SampleProject::fill();
@@ -59,19 +62,38 @@ QByteArray projectFile(const DocumentChange &change = {})
     resetToBlankProject();
     if (change)
         change(document);
-    QByteArray bytes = projectText(document);
+    return document;
+}
+
+QByteArray projectFile(const DocumentChange &change = {})
+{
+    QByteArray bytes = projectText(projectDocument(change));
     encryptProjectData(bytes);
     return bytes;
 }
 
+void setVersion(QJsonObject &document)
+{
+    document.insert(QStringLiteral("Version"), "V2.0.2");
+}
+
+// Sets a member of an element; an undefined value removes it.
 void setMember(QJsonObject &document, const char *type, int index, const char *key,
                const QJsonValue &value)
 {
     QJsonArray elements = document.value(QLatin1String(type)).toArray();
     QJsonObject element = elements.at(index).toObject();
-    element.insert(QLatin1String(key), value);
+    if (value.isUndefined())
+        element.remove(QLatin1String(key));
+    else
+        element.insert(QLatin1String(key), value);
     elements[index] = element;
     document.insert(QLatin1String(type), elements);
+}
+
+void setDebounce(QJsonObject &document)
+{
+    setMember(document, "DigitalIO", 0, "DebounceTime", "55 ms");
 }
 
 } // namespace
@@ -93,6 +115,8 @@ private slots:
     void unpackThenPackReproducesTheFile();
     void reportEqualsTheWindowsReport();
     void nothingIsOverwrittenWithoutForce();
+    void everyCommandFollowsTheExitStatusTable_data();
+    void everyCommandFollowsTheExitStatusTable();
     void theProgramRunsWithoutADisplay();
 
 private:
@@ -113,7 +137,7 @@ QString CliTest::write(const QString &name, const QByteArray &bytes)
 void CliTest::init()
 {
     dir = std::make_unique<QTemporaryDir>();
-    Clock::fix(QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5)));
+    Clock::fix(runTime);
 }
 
 void CliTest::cleanup()
@@ -152,14 +176,49 @@ void CliTest::checkReportsEachKindOfFinding_data()
         << QStringList{"DigitalIO \"Door Relay\": Input \"IN5\" is not offered on MV210",
                        "DigitalIO \"Door Relay\": Output \"C6\" is not offered on MV210"};
     QTest::newRow("editor vocabulary")
-        << Change([](QJsonObject &d) { setMember(d, "DigitalIO", 0, "DebounceTime", "55 ms"); })
-        << 1
+        << Change(setDebounce) << 1
         << QStringList{"DigitalIO \"Door Relay\": DebounceTime \"55 ms\" is not an editor value"};
-    QTest::newRow("wrong version")
-        << Change([](QJsonObject &d) { d.insert(QStringLiteral("Version"), "V2.0.2"); }) << 2
-        << QStringList();
+    QTest::newRow("wrong version") << Change(setVersion) << 2 << QStringList();
+
+    // Members import does not read as written, named by their path.
+    const auto member = [](const char *type, const char *key, const QJsonValue &value) {
+        return Change([=](QJsonObject &d) { setMember(d, type, 0, key, value); });
+    };
+    QTest::newRow("fraction")
+        << member("AirConditioner", "OffDelay", 1.7) << 1
+        << QStringList{"AirConditioner[0].OffDelay 1.7 is not a whole number; reads as 0"};
+    QTest::newRow("number as text")
+        << member("DigitalIO", "OffDelay", "5") << 1
+        << QStringList{"DigitalIO[0].OffDelay \"5\" is text, not a number; reads as 0"};
+    QTest::newRow("text, not the range import makes of it")
+        << member("Shutter", "MoveDuration", "fifty") << 1
+        << QStringList{"Shutter[0].MoveDuration \"fifty\" is text, not a number; reads as 0"};
+    QTest::newRow("boolean") << member("Logic", "Input3", true) << 1
+                             << QStringList{"Logic[0].Input3 true is not text; reads as \"\""};
+    QTest::newRow("object") << member("VoltageInput", "OnDelay", QJsonObject{}) << 1
+                            << QStringList{
+                                   "VoltageInput[0].OnDelay {} is not a number; reads as 0"};
+    QTest::newRow("missing") << member("DigitalIO", "ContactType", QJsonValue::Undefined) << 1
+                             << QStringList{"DigitalIO[0].ContactType is missing; reads as \"\""};
+    QTest::newRow("unknown") << member("DigitalIO", "Colour", "red") << 1
+                             << QStringList{"DigitalIO[0].Colour is not a member of DigitalIO; "
+                                            "import ignores it"};
+    QTest::newRow("type not an array")
+        << Change([](QJsonObject &d) { d.insert(QStringLiteral("VoltageInput"), "oops"); }) << 1
+        << QStringList{"VoltageInput \"oops\" is not an array; reads as no functions"};
+    QTest::newRow("element not an object")
+        << Change([](QJsonObject &d) { d.insert(QStringLiteral("VoltageInput"), QJsonArray{5}); })
+        << 1
+        << QStringList{"VoltageInput[0] 5 is not an object; reads as a function with every "
+                       "member empty",
+                       "element 1 is skipped: name is empty"};
+    QTest::newRow("platform type")
+        << Change([](QJsonObject &d) { d.insert(QStringLiteral("PlatformType"), "MV999"); }) << 1
+        << QStringList{"PlatformType \"MV999\" is neither \"MV210\" nor \"MV211\"; reads as "
+                       "\"MV211\""};
 }
 
+// pack refuses what check finds, with the same status.
 void CliTest::checkReportsEachKindOfFinding()
 {
     QFETCH(DocumentChange, change);
@@ -175,13 +234,19 @@ void CliTest::checkReportsEachKindOfFinding()
                      printed.at(i).contains(lines.at(i)),
                  qPrintable(printed.at(i)));
     if (status == 2)
-        QCOMPARE(run.err, path + QStringLiteral(": The selected file version is not compatible. "
-                                                "Version is on the home page.\n"));
+        QCOMPARE(run.err, path + QStringLiteral(": this file was written by V2.0.2; this program "
+                                                "is v2.0.2\n"));
 
     const QJsonObject json =
         QJsonDocument::fromJson(tool({"check", "--json", path}).out.toUtf8()).object();
     const QJsonObject file = json.value(QStringLiteral("files")).toArray().first().toObject();
     QCOMPARE(file.value(QStringLiteral("findings")).toArray().size(), lines.size());
+
+    const QString text =
+        write(QStringLiteral("site.json"), QJsonDocument(projectDocument(change)).toJson());
+    const QString packed = dir->filePath(QStringLiteral("packed.rccfg"));
+    QCOMPARE(tool({"pack", text, "-o", packed}).status, status);
+    QCOMPARE(QFile::exists(packed), status == 0);
 }
 
 void CliTest::diffNamesTheChangedField()
@@ -190,16 +255,20 @@ void CliTest::diffNamesTheChangedField()
     QCOMPARE(tool({"diff", a, a}).status, 0);
     const QString b = write(QStringLiteral("b.rccfg"), projectFile([](QJsonObject &d) {
                                 d.insert(QStringLiteral("CreateTime"), "01-01-2030 00:00:00");
+                                setMember(d, "DigitalIO", 0, "ContactType", "NO");
                                 setMember(d, "Logic", 0, "OffDelay", 40);
                             }));
     const Run run = tool({"diff", a, b});
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.out, QStringLiteral("Logic \"Logic-1\": OffDelay 4 -> 40\n"));
+    QCOMPARE(run.out, QStringLiteral("DigitalIO \"Door Relay\": ContactType \"NC\" -> \"NO\"\n"
+                                     "Logic \"Logic-1\": OffDelay 4 -> 40\n"));
     const QJsonObject json =
         QJsonDocument::fromJson(tool({"diff", "--json", a, b}).out.toUtf8()).object();
     QCOMPARE(json.value(QStringLiteral("equal")).toBool(), false);
-    QCOMPARE(json.value(QStringLiteral("differences")).toArray().first().toObject().value("field"),
-             QJsonValue("OffDelay"));
+    const QJsonArray differences = json.value(QStringLiteral("differences")).toArray();
+    QCOMPARE(differences.at(0).toObject().value("after"), QJsonValue("NO"));
+    QCOMPARE(differences.at(1).toObject().value("field"), QJsonValue("OffDelay"));
+    QCOMPARE(differences.at(1).toObject().value("before"), QJsonValue(4));
 }
 
 void CliTest::unpackThenPackReproducesTheFile()
@@ -217,8 +286,15 @@ void CliTest::unpackThenPackReproducesTheFile()
 void CliTest::reportEqualsTheWindowsReport()
 {
     const QString path = write(QStringLiteral("site.rccfg"), projectFile());
-    const Run run = tool({"report", path});
+    const Run run = tool({"report", path, "--now"});
     QCOMPARE(run.status, 0);
+
+    // Without --now, dated by the file: the same file, the same report.
+    const QString report = tool({"report", path}).out;
+    QVERIFY(report.contains(QStringLiteral("08-12-2026 10:15:00")));
+    Clock::fix(QDateTime(QDate(2030, 5, 6), QTime(7, 8, 9)));
+    QCOMPARE(tool({"report", path}).out, report);
+    Clock::fix(runTime);
 
     auto window = WindowTest::openWindow();
     DialogSeam::answerNextFileName(path);
@@ -242,6 +318,65 @@ void CliTest::nothingIsOverwrittenWithoutForce()
     QVERIFY(readAll(target).startsWith("{"));
 }
 
+// The man page's table. Arguments name files the test makes in its directory.
+void CliTest::everyCommandFollowsTheExitStatusTable_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says"); // on standard output or error
+    const auto row = [](const char *name, const QStringList &arguments, int status,
+                        const char *says = "") {
+        QTest::newRow(name) << arguments << status << QString::fromUtf8(says);
+    };
+    row("show", {"show", "clean.rccfg"}, 0, "\"Blind-1\"");
+    row("show refused", {"show", "old.rccfg"}, 2, "\"V2.0.2\"");
+    row("show --raw damaged", {"show", "--raw", "damaged.rccfg"}, 2, "\"Version\": \"v2.0.2\"");
+    row("show damaged", {"show", "damaged.rccfg"}, 2, "the deciphered text is not JSON");
+    row("check clean", {"check", "clean.rccfg"}, 0);
+    row("check findings", {"check", "clean.rccfg", "findings.rccfg"}, 1);
+    row("check refused", {"check", "findings.rccfg", "old.rccfg"}, 2);
+    row("diff equal", {"diff", "clean.rccfg", "clean.rccfg"}, 0);
+    row("diff differences", {"diff", "clean.rccfg", "findings.rccfg"}, 1);
+    row("diff refused", {"diff", "clean.rccfg", "old.rccfg"}, 2);
+    row("report", {"report", "clean.rccfg"}, 0);
+    row("report refused", {"report", "old.rccfg"}, 2);
+    row("pack", {"pack", "clean.json", "-o", "new.rccfg"}, 0);
+    row("pack findings", {"pack", "findings.json", "-o", "new.rccfg"}, 1);
+    row("pack refused", {"pack", "old.json", "-o", "new.rccfg"}, 2);
+    row("pack not JSON", {"pack", "broken.json", "-o", "new.rccfg"}, 2,
+        "broken.json:3:16: not JSON: missing name separator");
+    row("unpack", {"unpack", "clean.rccfg", "-o", "new.json"}, 0);
+    row("unpack refused", {"unpack", "old.rccfg"}, 2, "\"V2.0.2\"");
+    row("unreadable", {"unpack", "missing.rccfg"}, 2, "No such file");
+    row("existing output", {"unpack", "clean.rccfg", "-o", "clean.json"}, 2, "exists");
+    row("command line", {"report"}, 2, "Missing argument");
+}
+
+void CliTest::everyCommandFollowsTheExitStatusTable()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QByteArray damaged = projectFile();
+    damaged[40] = char(damaged.at(40) ^ 1);
+    write(QStringLiteral("clean.rccfg"), projectFile());
+    write(QStringLiteral("old.rccfg"), projectFile(setVersion));
+    write(QStringLiteral("findings.rccfg"), projectFile(setDebounce));
+    write(QStringLiteral("damaged.rccfg"), damaged);
+    write(QStringLiteral("clean.json"), QJsonDocument(projectDocument()).toJson());
+    write(QStringLiteral("old.json"), QJsonDocument(projectDocument(setVersion)).toJson());
+    write(QStringLiteral("findings.json"), QJsonDocument(projectDocument(setDebounce)).toJson());
+    write(QStringLiteral("broken.json"),
+          "{\n    \"Version\": \"v2.0.2\",\n    \"Shutter\" []\n}\n");
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (!arguments.at(i).startsWith(QLatin1Char('-')))
+            arguments[i] = dir->filePath(arguments.at(i));
+    }
+    const Run run = tool(arguments);
+    QVERIFY2(run.out.contains(says) || run.err.contains(says), qPrintable(run.out + run.err));
+    QCOMPARE(run.status, status);
+}
+
 void CliTest::theProgramRunsWithoutADisplay()
 {
     const QString path = write(QStringLiteral("site.rccfg"), projectFile());
@@ -257,6 +392,27 @@ void CliTest::theProgramRunsWithoutADisplay()
     program.start(QStringLiteral(ZAREN800_CFG), {"--version"});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.readAllStandardOutput(), QByteArray("zaren800-cfg v2.0.2\n"));
+
+    // "-" both ways and /dev/stdout through a pipe; the PDF's offscreen
+    // platform says nothing about a missing runtime directory.
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    program.setProcessEnvironment(environment);
+    QByteArray said;
+    const auto run = [&](const QStringList &arguments, const QByteArray &input) {
+        program.start(QStringLiteral(ZAREN800_CFG), arguments);
+        program.write(input);
+        program.closeWriteChannel();
+        if (!program.waitForFinished(30000) || program.exitCode() != 0)
+            said += arguments.join(' ').toUtf8() + " failed\n";
+        said += program.readAllStandardError();
+        return program.readAllStandardOutput();
+    };
+    const QByteArray json = run({"unpack", "-"}, readAll(path));
+    QVERIFY(json.contains("\"name\": \"Blind-1\""));
+    QCOMPARE(run({"unpack", path, "-o", "/dev/stdout"}, {}), json);
+    QCOMPARE(run({"pack", "-", "-o", "-"}, json), readAll(path));
+    QCOMPARE(run({"report", path, "-o", dir->filePath("site.pdf")}, {}), QByteArray());
+    QCOMPARE(said, QByteArray());
 }
 
 QTEST_MAIN(CliTest)

@@ -35,8 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto length = int(std::min(size, std::size_t(maxProjectFileSize) + 1));
     const ProjectFileContent content =
         checkProjectBytes(QByteArray(reinterpret_cast<const char *>(data), length), "v2.0.2");
-    if (content.check == ProjectCheck::Accepted)
+    if (content.check == ProjectCheck::Accepted) {
         rebuildProject(content.document);
+        unreadMembers(content.document);
+    }
 
     const QStringList counters = checkClaimCounters();
     if (!counters.isEmpty())

@@ -2,6 +2,7 @@
 // on it: object names and classes, item lists, ranges and start states.
 
 #include "app/dialogseam.h"
+#include "app/workarea.h"
 #include "mainwindow.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QToolBox>
@@ -44,6 +46,17 @@ QStringList numbered(const QString &stem, int count)
     for (int n = 1; n <= count; ++n)
         names << stem + QString::number(n);
     return names;
+}
+
+// Object name=text and shortcut, a separator as "-".
+QStringList menuEntries(const QMenu *menu)
+{
+    QStringList entries;
+    for (const QAction *entry : menu->actions())
+        entries << (entry->isSeparator() ? "-"
+                                         : entry->objectName() + "=" + entry->text() + " " +
+                                               entry->shortcut().toString());
+    return entries;
 }
 
 QStringList itemTexts(const QComboBox *combo)
@@ -98,6 +111,7 @@ private slots:
     void imagesResolveToResources();
     void windowMenusAndActions();
     void pageWidgetsDoNotOverlap();
+    void smallWorkAreaScrollsTheForm();
 
 private:
     template <typename T> T *find(const QString &name) const
@@ -111,6 +125,7 @@ private:
 void FormTest::initTestCase()
 {
     DialogSeam::startScripting();
+    WorkArea::fix(QSize(1600, 1000));
 }
 
 void FormTest::init()
@@ -468,7 +483,8 @@ void FormTest::imagesResolveToResources()
     }
     for (const QAction *action : window->findChildren<QAction *>()) {
         const bool wantsIcon = action->objectName().startsWith(QLatin1String("action")) &&
-                               action->objectName() != QLatin1String("actionExit");
+                               action->objectName() != QLatin1String("actionExit") &&
+                               action->objectName() != QLatin1String("actionAboutQt");
         if (wantsIcon && action->icon().availableSizes().isEmpty())
             unresolved << action->objectName();
     }
@@ -490,19 +506,22 @@ void FormTest::windowMenusAndActions()
     for (const QAction *entry : window->menuBar()->actions())
         menus << entry->text();
     QCOMPARE(menus, (QStringList{"File", "About"}));
-    QVERIFY(find<QMenu>("menuAbout")->actions().isEmpty());
+    QCOMPARE(menuEntries(find<QMenu>("menuAbout")),
+             (QStringList{"actionAbout=About ZAREN800 Room Controller Configurator ",
+                          "actionAboutQt=About Qt "}));
+    const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence(key).toString(); };
+    QCOMPARE(menuEntries(find<QMenu>("menuFile")),
+             (QStringList{"actionImport_Project=Import Project " + keys(QKeySequence::Open),
+                          "actionExport_Project=Export Project Ctrl+E",
+                          "actionPrint_Project=Print Project " + keys(QKeySequence::Print), "-",
+                          "actionExit=Exit " + keys(QKeySequence::Quit)}));
 
-    QStringList fileEntries;
-    for (const QAction *entry : find<QMenu>("menuFile")->actions())
-        fileEntries << (entry->isSeparator() ? QStringLiteral("-")
-                                             : entry->objectName() + "=" + entry->text());
-    QCOMPARE(
-        fileEntries,
-        (QStringList{"actionImport_Project=Import Project", "actionExport_Project=Export Project",
-                     "actionPrint_Project=Print Project", "-", "actionExit=Exit"}));
-
-    for (const QAction *action : window->findChildren<QAction *>())
-        QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
+    DialogSeam::answerNextBox(QMessageBox::Ok);
+    find<QAction>("actionAbout")->trigger();
+    QCOMPARE(DialogSeam::shownBoxes().value(0).title + ": " +
+                 DialogSeam::shownBoxes().value(0).text,
+             "About ZAREN800 Room Controller Configurator: ZAREN800 Room Controller Configurator "
+             "v2.0.2");
 }
 
 void FormTest::pageWidgetsDoNotOverlap()
@@ -531,6 +550,26 @@ void FormTest::pageWidgetsDoNotOverlap()
     // message line; both positions are fixed, and the message line is one text line.
     overlaps.removeAll(QStringLiteral("label_ExperimentalFeature/label_EnergySavingUI_Info"));
     QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(", ")));
+}
+
+// On a laptop the window fits and its form, each widget in place, scrolls to Clear.
+void FormTest::smallWorkAreaScrollsTheForm()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()) && !find<QScrollArea>("formScrollArea"));
+    WorkArea::fix(QSize(1280, 720));
+    MainWindow small;
+    WorkArea::fix(QSize(1600, 1000));
+    small.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&small));
+    QVERIFY(small.frameGeometry().width() <= 1280 && small.frameGeometry().height() <= 720);
+    QCOMPARE(small.findChild<QWidget *>("centralwidget")->size(),
+             find<QWidget>("centralwidget")->size());
+    auto *clear = small.findChild<QToolButton *>("SettingsButton");
+    QCOMPARE(clear->geometry(), find<QToolButton>("SettingsButton")->geometry());
+    QVERIFY(clear->visibleRegion().isEmpty());
+    small.findChild<QScrollArea *>("formScrollArea")->ensureWidgetVisible(clear);
+    QCOMPARE(clear->visibleRegion().boundingRect(), clear->rect());
 }
 
 QTEST_MAIN(FormTest)

@@ -1,11 +1,16 @@
+#include "app/dialogseam.h"
+#include "entry.h"
 #include "mainwindow.h"
 #include "model/stores.h"
-#include "restartloop.h"
+#include "project/envelope.h"
 #include "support/windowtest.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QListWidget>
+#include <QProcess>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBox>
 #include <QtTest>
@@ -24,19 +29,34 @@ QAction *restartActionOf(MainWindow &window)
     qFatal("no Restart action");
 }
 
-// Runs the loop; for pass n (0-based) the step at n acts on the shown window.
-int runPasses(const QVector<std::function<void(MainWindow &)>> &steps, int *passes)
+// Runs the program's entry; pass n (0-based) of its restart loop runs step n on the window.
+int runPasses(const QStringList &arguments, const QVector<std::function<void(MainWindow &)>> &steps,
+              int *passes)
 {
-    static char name[] = "tst_restart";
-    static char *argv[] = {name, nullptr};
-    int argc = 1;
+    QVector<QByteArray> texts{"tst_restart"};
+    for (const QString &argument : arguments)
+        texts << argument.toLocal8Bit();
+    QVector<char *> argv;
+    for (QByteArray &text : texts)
+        argv << text.data();
+    argv << nullptr;
+    int argc = texts.size();
     *passes = 0;
-    return runRestartLoop(argc, argv, [&](MainWindow &window) {
+    return runConfigurator(argc, argv.data(), [&](MainWindow &window) {
         const auto &step = steps.at(qMin(*passes, steps.size() - 1));
         ++*passes;
         MainWindow *target = &window;
         QTimer::singleShot(0, target, [target, step] { step(*target); });
     });
+}
+
+// Platform, titles and lists: what an import shows.
+QStringList shownProject(const MainWindow &window)
+{
+    QStringList shown{child<QComboBox>(&window, "comboBox_PlatformType")->currentText()};
+    for (const ShownType &type : WindowTest::shownWindow(&window))
+        shown << type.title + ": " + type.names.join('|');
+    return shown;
 }
 
 } // namespace
@@ -49,6 +69,10 @@ private slots:
     void restartBuildsAFreshWindowThenExitReturnsZero();
     void otherExitCodesEndTheLoop_data();
     void otherExitCodesEndTheLoop();
+    void commandLineOutcomes_data();
+    void commandLineOutcomes();
+    void fileArgumentImportsAsImportDoes_data();
+    void fileArgumentImportsAsImportDoes();
 };
 
 void RestartTest::restartBuildsAFreshWindowThenExitReturnsZero()
@@ -73,7 +97,7 @@ void RestartTest::restartBuildsAFreshWindowThenExitReturnsZero()
     };
     int passes = 0;
     QTest::ignoreMessage(QtDebugMsg, "Performing application reboot...");
-    QCOMPARE(runPasses({restart, checkAndExit}, &passes), 0);
+    QCOMPARE(runPasses({}, {restart, checkAndExit}, &passes), 0);
     QCOMPARE(passes, 2);
     QVERIFY(freshAfterRestart);
 }
@@ -91,8 +115,102 @@ void RestartTest::otherExitCodesEndTheLoop()
     QFETCH(int, code);
     int passes = 0;
     const auto exitWithCode = [code](MainWindow &) { QCoreApplication::exit(code); };
-    QCOMPARE(runPasses({exitWithCode}, &passes), code);
+    QCOMPARE(runPasses({}, {exitWithCode}, &passes), code);
     QCOMPARE(passes, 1);
+}
+
+// The real program, without a display: only a window needs one.
+void RestartTest::commandLineOutcomes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode"); // -1: ended by a crash, for want of a display
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "zaren800-configurator v2.0.2\n"
+                             << QString();
+    QTest::newRow("help") << QStringList{"-h", "a.rccfg"} << 0 << "[options] [FILE]" << QString();
+    QTest::newRow("unknown option")
+        << QStringList{"--frobnicate", "a.rccfg"} << 2 << QString() << "option 'frobnicate'";
+    QTest::newRow("two files") << QStringList{"a.rccfg", "b.rccfg"} << 2 << QString()
+                               << "FILE at a time.\n\nUsage:";
+    QTest::newRow("file") << QStringList{"a.rccfg"} << -1 << QString()
+                          << "could not connect to display";
+    QTest::newRow("toolkit option") << QStringList{"-style", "fusion", "a.rccfg"} << -1 << QString()
+                                    << "could not connect to display";
+}
+
+void RestartTest::commandLineOutcomes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    program.setProcessEnvironment(environment);
+    program.start(ZAREN800_CONFIGURATOR, arguments);
+    QVERIFY(program.waitForFinished(30000));
+    const QString shownOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString shownErr = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, exitCode);
+    QVERIFY2(out.isEmpty() ? shownOut.isEmpty() : shownOut.contains(out), qPrintable(shownOut));
+    QVERIFY2(err.isEmpty() ? shownErr.isEmpty() : shownErr.contains(err), qPrintable(shownErr));
+}
+
+void RestartTest::fileArgumentImportsAsImportDoes_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("accepted")
+        << QByteArray(R"({"PlatformType":"MV210","Version":"v2.0.2","Welcome":[{"name":"Hi"}]})")
+        << QString();
+    QTest::newRow("other version")
+        << QByteArray(R"({"PlatformType":"MV210","Version":"v2.0.3"})")
+        << "The selected file version is not compatible. Version is on the home page.";
+}
+
+// The project the file argument gives is the one Import Project then gives
+// from the same file; a restart starts empty.
+void RestartTest::fileArgumentImportsAsImportDoes()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QString, box);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("site.rccfg"));
+    encryptProjectData(document);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(document) == document.size());
+    file.close();
+    const QString path = file.fileName();
+    DialogSeam::startScripting();
+    DialogSeam::reset();
+    DialogSeam::answerNextBox(QMessageBox::Ok); // one for each import, if refused
+    DialogSeam::answerNextBox(QMessageBox::Ok);
+    QStringList fromArgument, fromImport, afterRestart;
+    QString boxFromArgument;
+    const auto importAgainThenRestart = [&](MainWindow &window) {
+        fromArgument = shownProject(window);
+        boxFromArgument = DialogSeam::shownBoxes().value(0).text;
+        DialogSeam::answerNextFileName(path);
+        WindowTest::clickChild(&window, "ImportButton");
+        fromImport = shownProject(window);
+        restartActionOf(window)->trigger();
+    };
+    const auto checkAndExit = [&](MainWindow &window) {
+        afterRestart = shownProject(window);
+        child<QAction>(&window, "actionExit")->trigger();
+    };
+    int passes = 0;
+    QTest::ignoreMessage(QtDebugMsg, "Performing application reboot...");
+    QCOMPARE(runPasses({path}, {importAgainThenRestart, checkAndExit}, &passes), 0);
+
+    QCOMPARE(boxFromArgument, box);
+    QCOMPARE(DialogSeam::shownBoxes().size(), box.isEmpty() ? 0 : 2); // the button's too
+    QCOMPARE(fromArgument, fromImport);
+    QCOMPARE(fromArgument.contains("Welcome [1]: Hi"), box.isEmpty());
+    QVERIFY(afterRestart.contains("Welcome [0]: "));
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
 }
 
 QTEST_APPLESS_MAIN(RestartTest)

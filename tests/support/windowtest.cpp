@@ -1,6 +1,7 @@
 #include "support/windowtest.h"
 
 #include "app/dialogseam.h"
+#include "app/workarea.h"
 #include "mainwindow.h"
 #include "support/blankproject.h"
 
@@ -20,6 +21,8 @@ std::unique_ptr<MainWindow> WindowTest::openWindow()
     resetProject();
     DialogSeam::startScripting();
     DialogSeam::reset();
+    // The offscreen platform's one screen is smaller than any the program is used on.
+    WorkArea::fix(QSize(1600, 1000));
     auto window = std::make_unique<MainWindow>();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))

@@ -1,0 +1,12 @@
+#pragma once
+
+class QMainWindow;
+
+namespace Ui
+{
+class MainWindow;
+}
+
+// What people expect of any desktop program, beside the form: the usual
+// shortcuts on the File menu's actions, and the About menu's entries.
+void addDesktopActions(QMainWindow *window, const Ui::MainWindow &form);
