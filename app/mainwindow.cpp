@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "app/desktopactions.h"
+#include "app/devicepictureview.h"
 #include "app/typeviews.h"
 #include "app/workarea.h"
 #include "model/stores.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QWidget *parent)
     setFixedSize(width(), height());
     fitToWorkArea(this);
     addDesktopActions(this, *ui);
+    setUpWiring();
 
     restartAction = new QAction(this);
     restartAction->setText(tr("Restart"));
@@ -227,6 +229,7 @@ void MainWindow::updatePageButtons(int page)
 
 void MainWindow::showHomePage()
 {
+    devicePicture->refresh();
     ui->textEdit->setPlainText(buildConfigurationReport());
     QTextCursor cursor = ui->textEdit->textCursor();
     cursor.movePosition(QTextCursor::Start);

@@ -15,6 +15,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QToolButton;
+class DevicePictureView;
 
 namespace Ui
 {
@@ -213,6 +214,11 @@ private:
     // Project file (app/mainwindow_project.cpp)
 
     // Report output (app/mainwindow_report.cpp)
+
+    // The Home page's terminal picture and the wiring sheet (app/mainwindow_wiring.cpp)
+    void setUpWiring();
+    void exportWiringSheet();
+    DevicePictureView *devicePicture = nullptr;
 
     Ui::MainWindow *ui;
     QAction *restartAction;

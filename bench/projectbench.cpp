@@ -1,13 +1,16 @@
 // The project file path for generated projects of 30, 300 and 3,000
-// functions: reading a file, writing its text, the report text and its PDF.
+// functions: reading a file, writing its text, the report text and its PDF;
+// the terminal map and the Home page's picture drawn from it.
 // Each reports its fit to linear growth (the "BigO" and "RMS" rows).
 
 #include "bench/generatedproject.h"
 #include "model/stores.h"
+#include "model/terminals.h"
 #include "project/envelope.h"
 #include "project/projectdocument.h"
-#include "report/configurationreport.h"
+#include "render/devicepicture.h"
 #include "render/reportpdf.h"
+#include "report/configurationreport.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -114,6 +117,23 @@ void ReportPdf(benchmark::State &state)
     finish(state);
 }
 
+void TerminalView(benchmark::State &state)
+{
+    const ProjectInStores project(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(terminalView(Platform::MV211));
+    finish(state);
+}
+
+// What entering Home adds: the terminal map and the picture drawn from it.
+void HomePicture(benchmark::State &state)
+{
+    const ProjectInStores project(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DevicePicture::image(terminalView(Platform::MV211), 1));
+    finish(state);
+}
+
 void projectSizes(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->Arg(30)
@@ -129,3 +149,5 @@ BENCHMARK(ReadProject)->Apply(projectSizes);
 BENCHMARK(ExportText)->Apply(projectSizes);
 BENCHMARK(ReportText)->Apply(projectSizes);
 BENCHMARK(ReportPdf)->Apply(projectSizes);
+BENCHMARK(TerminalView)->Apply(projectSizes);
+BENCHMARK(HomePicture)->Apply(projectSizes);

@@ -71,6 +71,16 @@ protected:
     int run(const QCommandLineParser &parser) override;
 };
 
+class WiringCommand : public Command
+{
+public:
+    WiringCommand();
+
+protected:
+    void declare(QCommandLineParser &parser) const override;
+    int run(const QCommandLineParser &parser) override;
+};
+
 std::vector<std::unique_ptr<Command>> allCommands();
 
 // The whole tool: arguments[0] is the program name. Returns the exit status.

@@ -23,11 +23,16 @@ void dropRuntimeDirectoryWarnings(QtMsgType type, const QMessageLogContext &cont
         qtMessageHandler(type, context, message);
 }
 
-// Only the report's PDF needs fonts and a paint engine; those come with a GUI
-// application on the offscreen platform, which needs no display.
+// Only the commands that draw PDFs need fonts and a paint engine; those come
+// with a GUI application on the offscreen platform, which needs no display.
+bool drawsPages(const char *command)
+{
+    return qstrcmp(command, "report") == 0 || qstrcmp(command, "wiring") == 0;
+}
+
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 {
-    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
+    if (argc > 1 && drawsPages(argv[1])) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);
     }

@@ -11,6 +11,7 @@ std::vector<std::unique_ptr<Command>> allCommands()
     commands.push_back(std::make_unique<ReportCommand>());
     commands.push_back(std::make_unique<PackCommand>());
     commands.push_back(std::make_unique<UnpackCommand>());
+    commands.push_back(std::make_unique<WiringCommand>());
     return commands;
 }
 

@@ -150,9 +150,9 @@ void MainWindow::on_pushButtonDNDMURSave_clicked()
     const bool update = check == NameCheck::Update;
     const DndMurRecord record = dndMurRecordFromForm();
     // The dedicated inputs make a second function impossible; a renamed one is a second one.
-    const bool second = !inputsAvailable({record.DndInput, record.MurInput},
-                                         update ? dndMurStore().find(name) : nullptr) ||
-                        (list->count() > 0 && selectedName(list) != name);
+    const bool second =
+        !inputsAvailable(claimsOf(record).inputs, update ? dndMurStore().find(name) : nullptr) ||
+        (list->count() > 0 && selectedName(list) != name);
     if (refuse(second, info, tr("You can save only one of this function."), 1500))
         return;
 

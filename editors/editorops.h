@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QString>
 #include <QVector>
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <utility>
@@ -65,7 +66,8 @@ bool refuseInvalidName(const QString &name, QLabel *label);
 
 // True when every named input is free, counting those of the record being
 // updated (old, or nullptr for a new item) as free. Empty names are skipped.
-template <typename Record> bool inputsAvailable(const QVector<QString> &chosen, const Record *old);
+template <typename Record>
+bool inputsAvailable(const QVector<InputClaim> &chosen, const Record *old);
 // True when no other function holds a chosen output, apart from "PULSE"
 // Lighting functions sharing one with a "PULSE" claim. The claims of the
 // record being updated (old, or nullptr) do not count.
@@ -199,13 +201,17 @@ int EditorOps::indexOfRow(const QVector<Entry *> &rows, const QString &name)
 }
 
 template <typename Record>
-bool EditorOps::inputsAvailable(const QVector<QString> &chosen, const Record *old)
+bool EditorOps::inputsAvailable(const QVector<InputClaim> &chosen, const Record *old)
 {
-    const QVector<QString> own = old ? claimsOf(*old).inputs : QVector<QString>();
-    for (const QString &name : chosen) {
-        if (name.isEmpty() || own.contains(name))
+    const QVector<InputClaim> own = old ? claimsOf(*old).inputs : QVector<InputClaim>();
+    const auto ownsInput = [&own](const QString &name) {
+        return std::any_of(own.cbegin(), own.cend(),
+                           [&name](const InputClaim &held) { return held.name == name; });
+    };
+    for (const InputClaim &claim : chosen) {
+        if (claim.name.isEmpty() || ownsInput(claim.name))
             continue;
-        const InputEntry *input = InputCatalogue::instance().find(name);
+        const InputEntry *input = InputCatalogue::instance().find(claim.name);
         if (!input || input->useCount != 0)
             return false;
     }

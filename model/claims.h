@@ -7,8 +7,17 @@
 
 // What a saved function holds in the input and output catalogues. This is the
 // one definition per function type: the editors' saves and deletes, import,
-// the release of whole stores and the consistency checks all go through it,
-// so that a claim and its release can never disagree.
+// the release of whole stores, the consistency checks and the terminal map
+// all go through it, so that a claim, its release and what the map shows can
+// never disagree.
+
+// One input a function uses, and how it reads it.
+struct InputClaim {
+    QString name;
+    QString role; // the terminal's part in the function: "input", "up input", "door sensor"...
+    QString debounceTime; // empty where the function keeps none for it
+    QString contactType;  // "NO"/"NC", empty where the function keeps none
+};
 
 struct OutputClaim {
     QString name;
@@ -17,13 +26,17 @@ struct OutputClaim {
     bool locked = false;
     // A "PULSE" Lighting function, which may share the output with others of its kind.
     bool pulse = false;
+    QString role;        // "output", "down output", "bell output", "LED"...
+    QString contactType; // "NO"/"NC", empty where the function keeps none
 };
 
 struct ClaimSet {
-    // Names that are in no catalogue row (empty optional fields, the motion
-    // sensor's "SensorInput" and "Sensor IN") hold nothing.
-    QVector<QString> inputs;
+    // Names that are in no catalogue row (empty optional fields) hold nothing.
+    QVector<InputClaim> inputs;
     QVector<OutputClaim> outputs;
+    // The room's one motion sensor, which the Energy Saving and Air
+    // Conditioner functions share: used, but held by none ("SENSOR IN").
+    QVector<InputClaim> sharedInputs;
 };
 
 ClaimSet claimsOf(const LightingRecord &record);

@@ -50,9 +50,9 @@ Holdings holdings()
             const int holder = found.holders.size();
             found.holders.append({typeLabel(type), record.name, QString()});
             const ClaimSet claims = claimsOf(record);
-            for (const QString &name : claims.inputs) {
-                if (InputCatalogue::instance().find(name))
-                    found.inputs[name].append({holder, false, false});
+            for (const InputClaim &held : claims.inputs) {
+                if (InputCatalogue::instance().find(held.name))
+                    found.inputs[held.name].append({holder, false, false});
             }
             for (const OutputClaim &held : claims.outputs) {
                 if (OutputCatalogue::instance().find(held.name))

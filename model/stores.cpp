@@ -147,3 +147,11 @@ QString typeLabel(FunctionType type)
         "VoltageInput", "Lighting",  "Shutter",      "DigitalIO", "Logic"};
     return QLatin1String(labels[int(type)]);
 }
+
+QString typeTitle(FunctionType type)
+{
+    static const char *const titles[functionTypeCount] = {
+        "Welcome",       "Master Off", "Energy Saving", "DND/MUR",     "Air Conditioner",
+        "Voltage Input", "Lighting",   "Shutter/Blind", "Digital I/O", "Logic"};
+    return QLatin1String(titles[int(type)]);
+}

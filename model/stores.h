@@ -55,6 +55,8 @@ constexpr int functionTypeCount = 10;
 
 // The type's key in the project file ("DigitalIO", "MasterOff"...).
 QString typeLabel(FunctionType type);
+// The type as people read it ("Digital I/O", "Master Off"...).
+QString typeTitle(FunctionType type);
 
 // Calls visit(type, store) for every store, in toolbox order.
 template <typename Visit> void forEachStore(Visit &&visit)

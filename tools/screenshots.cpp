@@ -1,7 +1,7 @@
 // Takes the README's screenshots from the real window: builds one hotel room
 // with every function type through the editors, as a user would, then grabs
 // the Home page, each editor page showing a saved function, and the first
-// page of the PDF report that Export writes.
+// pages of the PDF report that Export writes and of the wiring sheet.
 //
 // Usage (offscreen): zaren800-screenshots OUTPUT_DIRECTORY
 
@@ -10,10 +10,12 @@
 #include "model/clock.h"
 #include "support/windowtest.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -179,6 +181,15 @@ void saveImage(const QImage &image, const QDir &out, const char *file)
         qFatal("cannot write %s", file);
 }
 
+// The first page of a PDF as a picture.
+void saveFirstPage(const QString &pdf, const QDir &out, const char *file)
+{
+    const QString page = QFileInfo(pdf).dir().filePath("page");
+    if (QProcess::execute("pdftoppm", {"-png", "-r", "110", "-singlefile", pdf, page}) != 0)
+        qFatal("pdftoppm could not render %s", qPrintable(pdf));
+    saveImage(QImage(page + ".png"), out, file);
+}
+
 // Export writes the project and its PDF report; the first page becomes report.png.
 void shootReport(MainWindow &window, const QDir &out)
 {
@@ -186,11 +197,17 @@ void shootReport(MainWindow &window, const QDir &out)
     const QString project = exportDir.filePath("room-101.rccfg");
     DialogSeam::answerNextFileName(project);
     WindowTest::clickChild(&window, "ExportButton");
-    const QString pdf = exportDir.filePath("room-101.table.pdf");
-    const QString page = exportDir.filePath("report");
-    if (QProcess::execute("pdftoppm", {"-png", "-r", "110", "-singlefile", pdf, page}) != 0)
-        qFatal("pdftoppm could not render %s", qPrintable(pdf));
-    saveImage(QImage(page + ".png"), out, "report.png");
+    saveFirstPage(exportDir.filePath("room-101.table.pdf"), out, "report.png");
+}
+
+// File > Export Wiring Sheet; the first page becomes wiring.png.
+void shootWiringSheet(MainWindow &window, const QDir &out)
+{
+    QTemporaryDir exportDir;
+    const QString sheet = exportDir.filePath("room-101.wiring.pdf");
+    DialogSeam::answerNextFileName(sheet);
+    child<QAction>(&window, "actionExport_Wiring_Sheet")->trigger();
+    saveFirstPage(sheet, out, "wiring.png");
 }
 
 } // namespace
@@ -223,6 +240,7 @@ int main(int argc, char *argv[])
         saveImage(window->grab().toImage(), out, page.file);
     }
     shootReport(*window, out);
+    shootWiringSheet(*window, out);
 
     if (DialogSeam::unexpectedCalls() != 0)
         qFatal("a dialog was not expected");

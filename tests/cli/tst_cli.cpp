@@ -111,9 +111,12 @@ private slots:
 
     void checkReportsEachKindOfFinding_data();
     void checkReportsEachKindOfFinding();
-    void diffNamesTheChangedField();
+    void diffNamesEachKindOfDifference_data();
+    void diffNamesEachKindOfDifference();
+    void diffJsonGivesFieldValuesAsJson();
     void unpackThenPackReproducesTheFile();
     void reportEqualsTheWindowsReport();
+    void wiringListsEveryTerminal();
     void nothingIsOverwrittenWithoutForce();
     void everyCommandFollowsTheExitStatusTable_data();
     void everyCommandFollowsTheExitStatusTable();
@@ -154,8 +157,8 @@ void CliTest::checkReportsEachKindOfFinding_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("clean") << Change() << 0 << QStringList();
     QTest::newRow("skipped element")
-        << Change([](QJsonObject &d) { setMember(d, "VoltageInput", 0, "Output", "C99"); }) << 1
-        << QStringList{"VoltageInput \"Voltage-1\": element 1 is skipped: Output \"C99\" is no "
+        << Change([](QJsonObject &d) { setMember(d, "AirConditioner", 1, "Output", "C99"); }) << 1
+        << QStringList{"AirConditioner \"AC-2\": element 2 is skipped: Output \"C99\" is no "
                        "output"};
     QTest::newRow("input held twice")
         << Change([](QJsonObject &d) { setMember(d, "DigitalIO", 0, "Input", "IN1"); }) << 1
@@ -204,12 +207,11 @@ void CliTest::checkReportsEachKindOfFinding_data()
                              << QStringList{"DigitalIO[0].Colour is not a member of DigitalIO; "
                                             "import ignores it"};
     QTest::newRow("type not an array")
-        << Change([](QJsonObject &d) { d.insert(QStringLiteral("VoltageInput"), "oops"); }) << 1
-        << QStringList{"VoltageInput \"oops\" is not an array; reads as no functions"};
+        << Change([](QJsonObject &d) { d.insert(QStringLiteral("Welcome"), "oops"); }) << 1
+        << QStringList{"Welcome \"oops\" is not an array; reads as no functions"};
     QTest::newRow("element not an object")
-        << Change([](QJsonObject &d) { d.insert(QStringLiteral("VoltageInput"), QJsonArray{5}); })
-        << 1
-        << QStringList{"VoltageInput[0] 5 is not an object; reads as a function with every "
+        << Change([](QJsonObject &d) { d.insert(QStringLiteral("Welcome"), QJsonArray{5}); }) << 1
+        << QStringList{"Welcome[0] 5 is not an object; reads as a function with every "
                        "member empty",
                        "element 1 is skipped: name is empty"};
     QTest::newRow("platform type")
@@ -249,22 +251,56 @@ void CliTest::checkReportsEachKindOfFinding()
     QCOMPARE(QFile::exists(packed), status == 0);
 }
 
-void CliTest::diffNamesTheChangedField()
+void CliTest::diffNamesEachKindOfDifference_data()
 {
+    using Change = DocumentChange;
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("printed");  // from the sample to the changed project
+    QTest::addColumn<QString>("reversed"); // and back
+    QTest::newRow("changed field") << Change([](QJsonObject &d) {
+        d.insert(QStringLiteral("CreateTime"), "01-01-2030 00:00:00");
+        setMember(d, "Logic", 0, "OffDelay", 40);
+    }) << "Logic \"Logic-1\": OffDelay 4 -> 40\n"
+                                   << "Logic \"Logic-1\": OffDelay 40 -> 4\n";
+    QTest::newRow("removed, added") << Change([](QJsonObject &d) {
+        d.insert("AirConditioner", QJsonArray{d.value("AirConditioner").toArray().last()});
+    }) << "AirConditioner \"AC-1\": removed\n"
+                                    << "AirConditioner \"AC-1\": added\n";
+    QTest::newRow("reordered") << Change([](QJsonObject &d) {
+        const QJsonArray lighting = d.value(QStringLiteral("Lighting")).toArray();
+        d.insert("Lighting", QJsonArray{lighting.last(), lighting.first()});
+    }) << "Lighting: functions in another order\n"
+                               << "Lighting: functions in another order\n";
+}
+
+void CliTest::diffNamesEachKindOfDifference()
+{
+    QFETCH(DocumentChange, change);
+    QFETCH(QString, printed);
+    QFETCH(QString, reversed);
     const QString a = write(QStringLiteral("a.rccfg"), projectFile());
     QCOMPARE(tool({"diff", a, a}).status, 0);
-    const QString b = write(QStringLiteral("b.rccfg"), projectFile([](QJsonObject &d) {
-                                d.insert(QStringLiteral("CreateTime"), "01-01-2030 00:00:00");
-                                setMember(d, "DigitalIO", 0, "ContactType", "NO");
-                                setMember(d, "Logic", 0, "OffDelay", 40);
-                            }));
+    const QString b = write(QStringLiteral("b.rccfg"), projectFile(change));
     const Run run = tool({"diff", a, b});
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.out, QStringLiteral("DigitalIO \"Door Relay\": ContactType \"NC\" -> \"NO\"\n"
-                                     "Logic \"Logic-1\": OffDelay 4 -> 40\n"));
+    QCOMPARE(run.out, printed);
+    QCOMPARE(tool({"diff", b, a}).out, reversed);
     const QJsonObject json =
         QJsonDocument::fromJson(tool({"diff", "--json", a, b}).out.toUtf8()).object();
     QCOMPARE(json.value(QStringLiteral("equal")).toBool(), false);
+    QCOMPARE(json.value(QStringLiteral("differences")).toArray().size(), 1);
+}
+
+// Field values in --json are JSON values: a number stays a number, a text a text.
+void CliTest::diffJsonGivesFieldValuesAsJson()
+{
+    const QString a = write(QStringLiteral("a.rccfg"), projectFile());
+    const QString b = write(QStringLiteral("b.rccfg"), projectFile([](QJsonObject &d) {
+                                setMember(d, "DigitalIO", 0, "ContactType", "NO");
+                                setMember(d, "Logic", 0, "OffDelay", 40);
+                            }));
+    const QJsonObject json =
+        QJsonDocument::fromJson(tool({"diff", "--json", a, b}).out.toUtf8()).object();
     const QJsonArray differences = json.value(QStringLiteral("differences")).toArray();
     QCOMPARE(differences.at(0).toObject().value("after"), QJsonValue("NO"));
     QCOMPARE(differences.at(1).toObject().value("field"), QJsonValue("OffDelay"));
@@ -304,6 +340,41 @@ void CliTest::reportEqualsTheWindowsReport()
     const QString pdf = dir->filePath(QStringLiteral("site.pdf"));
     QCOMPARE(tool({"report", path, "-o", pdf}).status, 0);
     QVERIFY(readAll(pdf).startsWith("%PDF"));
+}
+
+void CliTest::wiringListsEveryTerminal()
+{
+    const QString path = write(QStringLiteral("site.rccfg"), projectFile());
+    const Run run = tool({"wiring", "--json", path});
+    QCOMPARE(run.status, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(json.value("platform"), QJsonValue("MV211"));
+    QCOMPARE(json.value("created"), QJsonValue("08-12-2026 10:15:00"));
+    const QJsonArray terminals = json.value("terminals").toArray();
+    QCOMPARE(terminals.size(), 34);
+    const QJsonObject c1 = terminals.at(21).toObject();
+    QCOMPARE(c1.value("terminal"), QJsonValue("C1"));
+    QCOMPARE(c1.value("uses").toArray().first().toObject().value("function"),
+             QJsonValue("Hall Lights"));
+    QCOMPARE(c1.value("controlledBy").toArray().size(), 2);
+
+    const QString pdf = dir->filePath(QStringLiteral("site.pdf"));
+    QCOMPARE(tool({"wiring", path, "-o", pdf}).status, 0);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    if (!pdftotext.waitForFinished(30000))
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.contains("ZAREN800 Wiring Sheet: site.rccfg"), qPrintable(text));
+    QVERIFY(text.contains(QRegularExpression("Platform MV211\\s+Created 08-12-2026 10:15:00")));
+    for (const QJsonValue &terminal : terminals) {
+        const QJsonObject row = terminal.toObject();
+        const QString line =
+            QStringLiteral("\\n\\s*%1\\s+%2\\s+%3")
+                .arg(QRegularExpression::escape(row.value("terminal").toString()),
+                     row.value("direction").toString(), row.value("state").toString());
+        QVERIFY2(text.contains(QRegularExpression(line)), qPrintable(line));
+    }
 }
 
 void CliTest::nothingIsOverwrittenWithoutForce()

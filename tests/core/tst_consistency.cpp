@@ -92,13 +92,11 @@ const QVector<Breakage> &breakages()
          },
          {},
          {}},
-        {"Master Off on a free output",
-         [] {
-             releaseVoltageInputRecords();
-             masterOffStore().find("Master Off-2")->controlOut(8) = "ENABLE";
-         },
+        {"Master Off and Welcome on a free output",
+         [] { releaseVoltageInputRecords(); },
          {},
-         {"MasterOff \"Master Off-2\": controls C8, which no function holds"}},
+         {"MasterOff \"Master Off-2\": controls C8, which no function holds",
+          "Welcome \"Welcome-1\": controls C8, which no function holds"}},
         {"Welcome on a locked output",
          [] { welcomeStore().find("Welcome-1")->controlOut(4) = "ENABLE"; },
          {},

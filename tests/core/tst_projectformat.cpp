@@ -327,12 +327,12 @@ void ProjectFormatTest::claimsMatchTheEditors()
     // Shutter outputs are locked for Master Off and Welcome, the Master Off LED
     // is not; PULSE lighting outputs count their pulse users.
     QCOMPARE(claims(),
-             (QStringList{"IN1 1",      "IN2 1",        "IN3 1",    "IN4 1",       "IN5 1",
-                          "IN6 1",      "IN7 1",        "IN8 1",    "IN9 1",       "IN10 1",
-                          "IN11 1",     "AIR C. IN1 1", "DND IN 1", "MUR IN 1",    "CH1 1",
-                          "C1 1 pulse", "C2 1",         "C3 1",     "C4 1 locked", "C5 1 locked",
-                          "C6 1",       "C7 1",         "C8 1",     "DND 1",       "MUR 1",
-                          "AIR CON1 1", "AIR CON2 1"}));
+             (QStringList{"IN1 1",       "IN2 1",        "IN3 1",     "IN4 1",    "IN5 1",
+                          "IN6 1",       "IN7 1",        "IN8 1",     "IN9 1",    "IN10 1",
+                          "IN11 1",      "AIR C. IN1 1", "DND IN 1",  "MUR IN 1", "CH1 1",
+                          "IN21 1",      "C1 1 pulse",   "C2 1",      "C3 1",     "C4 1 locked",
+                          "C5 1 locked", "C6 1",         "C7 1",      "C8 1",     "DND 1",
+                          "MUR 1",       "AIR CON1 1",   "AIR CON2 1"}));
     QCOMPARE(checkConsistency(), QStringList());
 }
 

@@ -513,6 +513,7 @@ void FormTest::windowMenusAndActions()
     QCOMPARE(menuEntries(find<QMenu>("menuFile")),
              (QStringList{"actionImport_Project=Import Project " + keys(QKeySequence::Open),
                           "actionExport_Project=Export Project Ctrl+E",
+                          QString::fromUtf8("actionExport_Wiring_Sheet=Export Wiring Sheet\u2026 "),
                           "actionPrint_Project=Print Project " + keys(QKeySequence::Print), "-",
                           "actionExit=Exit " + keys(QKeySequence::Quit)}));
 

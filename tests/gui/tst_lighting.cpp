@@ -24,6 +24,8 @@ private slots:
 
     void newItemProposesDefaults();
     void onOffDrivesASingleOutput();
+    void eachBoxDrivesItsOwnOutput_data();
+    void eachBoxDrivesItsOwnOutput();
     void pulseFunctionsShareOutputs();
     void validationMessagesChangeNothing_data();
     void validationMessagesChangeNothing();
@@ -128,6 +130,34 @@ void LightingTest::onOffDrivesASingleOutput()
     QCOMPARE(saved->outputC2, QStringLiteral("C2"));
     QVERIFY(saved->outputC4.isEmpty()); // C4 could not be ticked any more
     QVERIFY(saved->OutputControlPriority.isEmpty());
+}
+
+void LightingTest::eachBoxDrivesItsOwnOutput_data()
+{
+    QTest::addColumn<int>("n");
+    for (int n = 1; n <= 8; ++n)
+        QTest::newRow(qPrintable(QStringLiteral("C%1").arg(n))) << n;
+}
+
+// In either control type and after each switch, box Cn drives output Cn: with
+// "ON/OFF" it is then the only box enabled, unticked it frees the others. The
+// function saved with it shows Cn alone ticked.
+void LightingTest::eachBoxDrivesItsOwnOutput()
+{
+    QFETCH(int, n);
+    QVector<bool> alone(8, false);
+    alone[n - 1] = true;
+    for (const QString type : {"ON/OFF", "PULSE", "ON/OFF", "PULSE"}) {
+        WindowTest::choose(combo("comboBox_LightingControlType"), type);
+        WindowTest::click(box(n));
+        QCOMPARE(enabledBoxes(), type == "PULSE" ? QVector<bool>(8, true) : alone);
+        WindowTest::click(box(n));
+        QCOMPARE(enabledBoxes(), QVector<bool>(8, true));
+    }
+    QCOMPARE(saveFunction("IN1", {n}, n % 2), QStringLiteral("Saved..."));
+    WindowTest::clickListItem(list(), 0);
+    for (int m = 1; m <= 8; ++m)
+        QCOMPARE(box(m)->isChecked(), m == n);
 }
 
 void LightingTest::pulseFunctionsShareOutputs()

@@ -3,6 +3,8 @@
 #include "model/catalogue.h"
 #include "model/clock.h"
 #include "project/envelope.h"
+#include "project/projectdiff.h"
+#include "project/projectdocument.h"
 #include "project/projectsave.h"
 #include "support/sampleproject.h"
 #include "support/windowtest.h"
@@ -10,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -18,6 +21,7 @@
 #include <QToolBox>
 #include <QtTest>
 
+using SampleChange = std::function<void()>;
 using WindowTest::child;
 
 namespace
@@ -66,7 +70,50 @@ void writeFile(const QString &path, QByteArray bytes, bool encipher = false)
     file.write(bytes);
 }
 
+// The fields of each page in its new-item state, by toolbox index: the first row whose name
+// pattern ("*", "?" as for files) matches a field gives what it shows, "(disabled)" when it
+// cannot be used; "#" is saved functions plus one. The claims enable the output boxes.
+// clang-format off
+const QStringList pageDefaults[functionTypeCount] = {
+    {"lineEdit*=Welcome-1", "*OutputC?=false"},
+    {"lineEdit*=MasterOff-#", "*Input=", "*LedOutput=", "*DebounceTime=50 ms", "*OutputC?=false"},
+    {"lineEdit*=Energy Saving-1", "checkBox*=false", "*DebounceTime=50 ms (disabled)",
+     "*ControlType=ON/OFF (disabled)", "*HolderContactType=NO (disabled)",
+     "*MotionContactType=NC (disabled)", "*MotionInput=Sensor IN (disabled)",
+     "*PulseDuration=0 (disabled)", "*DoorSensorInput= (disabled)", "*Delay=0"},
+    {"lineEdit*=DND/MUR-1", "*DNDInput=DND IN", "*DNDOutput=DND", "*MURInput=MUR IN",
+     "*MUROutput=MUR", "*BellOutput=", "*OccupancyOutput=", "*DebounceTime=50 ms",
+     "*ControlType=ON/OFF", "*ContactType=NO", "*Delay=0"},
+    {"lineEdit*=AirCon-#", "*AirConOutput=", "*OutputControlType=ON/OFF",
+     "*OutputContactType=NO", "*PulseDelay=130 (disabled)", "*Delay=0",
+     "*BalconySensor*=false", "*MotionSensor*=false (disabled)",
+     "*BalconyInput= (disabled)", "*BalconyContactType=NO (disabled)",
+     "*MotionContactType=NC (disabled)", "*MotionInput=Sensor IN (disabled)",
+     "*DebounceTime=50 ms (disabled)"},
+    {"lineEdit*=VoltageInput-#", "*put=", "*DebounceTime=50 ms", "*Delay=0"},
+    {"lineEdit*=Lighting-#", "*Input=", "*DebounceTime=50 ms", "*ControlType=ON/OFF",
+     "*Priority=Active (disabled)", "*OutputC?=false"},
+    {"lineEdit*=Shutter-#", "*put=", "*DebounceTime=50 ms", "*MoveDur=50", "*StepTime=2000"},
+    {"lineEdit*=Digital I/O-#", "*put=", "*DebounceTime=50 ms", "*ContactType=NO", "*Delay=0"},
+    {"lineEdit*=Logic-#", "*put=", "*put_?=", "*DebounceTime=50 ms", "*Polarity=Normal",
+     "*ControlType=ON/OFF", "*LogicType=AND", "*Delay=0"}};
+// clang-format on
+
+// What the stored project's export changed since the last one, function by
+// function and field by field.
+QStringList changes(QJsonObject &lastExport)
+{
+    const QJsonObject now = buildProjectDocument("MV211", "v2.0.2", QDateTime());
+    QStringList lines;
+    for (const Difference &difference : diffProjects(lastExport, now))
+        lines << difference.toString();
+    lastExport = now;
+    return lines;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(SampleChange)
 
 // Export and import of the .rccfg project through the window.
 class ProjectFileTest : public QObject
@@ -86,6 +133,8 @@ private slots:
     void reportPdfIsWrittenBesideEachExport();
     void projectExtensionRule_data();
     void projectExtensionRule();
+    void savedFunctionsComeBackUnchanged_data();
+    void savedFunctionsComeBackUnchanged();
 
 private:
     QString path(const QString &name) const { return dir->filePath(name); }
@@ -96,8 +145,11 @@ private:
     QStringList listItems(const char *listName) const;
     // Lists, titles, catalogue counters and platform: what an import may change.
     QStringList windowState() const;
-    // An open project with lists, titles and claims, made by importing the sample.
-    void openSampleProject();
+    // An open project with lists, titles and claims, made by importing the sample as extended.
+    void openSampleProject(const SampleChange &extend = {});
+    // Opens a function on the new page, changes a field, presses Save (confirmed) or Delete;
+    // then every field of the page must be in its new-item state.
+    void press(const QString &button, int type, int row, const QStringList &change = {});
     void expectOneBox(const QString &title, const QString &text, const QString &informative);
 
     std::unique_ptr<MainWindow> window;
@@ -167,9 +219,11 @@ QStringList ProjectFileTest::windowState() const
     return state;
 }
 
-void ProjectFileTest::openSampleProject()
+void ProjectFileTest::openSampleProject(const SampleChange &extend)
 {
     SampleProject::fill();
+    if (extend)
+        extend();
     exportAs(path("sample"));
     WindowTest::resetProject();
     importFrom(path("sample.rccfg"));
@@ -364,6 +418,115 @@ void ProjectFileTest::projectExtensionRule()
     QFETCH(QStringList, written);
     exportAs(path(chosen));
     QCOMPARE(files(), written);
+}
+
+void ProjectFileTest::press(const QString &button, int type, int row, const QStringList &change)
+{
+    QStackedWidget *stack = child<QStackedWidget>(window.get(), "stackedWidget");
+    stack->setCurrentIndex(type + 1);
+    QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
+    const QString function = list->item(row)->text();
+    WindowTest::clickListItem(list, row);
+    if (!change.isEmpty()) {
+        QWidget *field = child<QWidget>(window.get(), qPrintable(change.at(0)));
+        field->metaObject()->userProperty().write(field, change.at(1));
+    }
+    if (button == QLatin1String("Save"))
+        DialogSeam::answerNextBox(QMessageBox::Save);
+    const QWidget *page = stack->currentWidget();
+    WindowTest::click(page->findChildren<QPushButton *>(QRegularExpression(button + '$')).first());
+
+    const QStringList &rules = pageDefaults[type];
+    const QString proposed = QString::number(list->count() + 1);
+    QStringList off;
+    for (const QWidget *field :
+         page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString name = field->objectName();
+        const QMetaProperty shown = field->metaObject()->userProperty();
+        if (!shown.isValid() || field->inherits("QPushButton"))
+            continue;
+        QString state = shown.read(field).toString();
+        if (!field->isEnabled() && !name.contains(QRegularExpression("OutputC\\d")))
+            state += QStringLiteral(" (disabled)");
+        const auto rule = std::find_if(rules.begin(), rules.end(), [&name](const QString &rule) {
+            const QString pattern =
+                QRegularExpression::wildcardToRegularExpression(rule.section('=', 0, 0));
+            return QRegularExpression(pattern).match(name).hasMatch();
+        });
+        const QString expected = rule == rules.end() ? QStringLiteral("not in the table")
+                                                     : rule->section('=', 1).replace('#', proposed);
+        if (state != expected)
+            off << name + " shows \"" + state + "\", not \"" + expected + '"';
+    }
+    QVERIFY2(off.isEmpty(), qPrintable(button + " " + function + ": " + off.join(", ")));
+}
+
+void ProjectFileTest::savedFunctionsComeBackUnchanged_data()
+{
+    QTest::addColumn<int>("type");           // toolbox index
+    QTest::addColumn<QStringList>("change"); // of the last function: field, value, difference
+    QTest::addColumn<SampleChange>("extend");
+    QTest::addColumn<QStringList>("rewritten"); // what every save writes anew
+    const auto row = [](FunctionType type, const QStringList &change,
+                        const SampleChange &extend = {}, const QStringList &rewritten = {}) {
+        QTest::newRow(qPrintable(typeLabel(type))) << int(type) << change << extend << rewritten;
+    };
+    row(FunctionType::Welcome,
+        {"checkBox_WelcomeOutputC1", "false", R"(ControlOut-C1 "ENABLE" -> "DISABLE")"});
+    row(FunctionType::MasterOff,
+        {"checkBox_MasterOffOutputC8", "false", R"(ControlOut-C8 "ENABLE" -> "DISABLE")"});
+    row(FunctionType::EnergySaving,
+        {"comboBox_CardHolderControlType", "ON/OFF", R"(ControlType "PULSE" -> "ON/OFF")"});
+    // On both voltage channels, with a bell and an occupancy output: on the
+    // I/O of the Voltage Input and Shutter/Blind functions, left out.
+    row(FunctionType::DndMur,
+        {"comboBox_MURDebounceTime", "1000 ms", R"(MurDebounceTime "30 ms" -> "1000 ms")"}, [] {
+            voltageInputStore().remove("Voltage-1");
+            shutterStore().remove("Blind-1");
+            *dndMurStore().find("DND/MUR-1") = {"DND/MUR-1", "CH1", "20 ms", "DND", "CH2",
+                                                "30 ms",     "MUR", "PULSE", "NC",  "C4",
+                                                "C5",        11,    12};
+        });
+    // With its motion sensor off, a function saves that sensor's defaults.
+    row(FunctionType::AirCon,
+        {"comboBox_AirConOutputContactType", "NO", R"(OutputContactType "NC" -> "NO")"}, {},
+        {R"(AirConditioner "AC-2": MotionSensorContactType "NO" -> "NC")",
+         R"(AirConditioner "AC-2": MotionSensorDebounceTime "150 ms" -> "50 ms")"});
+    row(FunctionType::VoltageInput, {"spinBoxACInputOffDelay", "21", "OffDelay 20 -> 21"});
+    row(FunctionType::Lighting,
+        {"comboBox_LightingDebounceTime", "3000 ms", R"(DebounceTime "20 ms" -> "3000 ms")"});
+    row(FunctionType::Shutter, {"spinBoxShutterMoveDur", "600", "MoveDuration 120 -> 600"});
+    row(FunctionType::DigitalIO,
+        {"comboBox_DigitalIODebounceTime", "2000 ms", R"(DebounceTime "30 ms" -> "2000 ms")"});
+    row(FunctionType::Logic, {"comboBox_LogicInput_2_ControlType", "ON/OFF",
+                              R"(Input2ControlType "PULSE" -> "ON/OFF")"});
+}
+
+// A saved function opened from its list and saved unchanged stays as it was; one field changed
+// changes that field alone. After each save and after a delete the page is new again (a refused
+// save, or a question left unanswered, leaves the function shown).
+void ProjectFileTest::savedFunctionsComeBackUnchanged()
+{
+    QFETCH(int, type);
+    QFETCH(SampleChange, extend);
+    QFETCH(QStringList, change);
+    QFETCH(QStringList, rewritten);
+    openSampleProject(extend);
+    QJsonObject lastExport;
+    changes(lastExport);
+    const int last = child<QListWidget>(window.get(), WindowTest::typeLists[type])->count() - 1;
+    for (int row = 0; row <= last; ++row)
+        press("Save", type, row);
+    QStringList changed = changes(lastExport);
+    QVERIFY2(changed == rewritten, qPrintable(changed.join('\n')));
+
+    const QString function = listItems(WindowTest::typeLists[type]).last();
+    press("Save", type, last, change);
+    changed = changes(lastExport);
+    const QString expected =
+        typeLabel(FunctionType(type)) + " \"" + function + "\": " + change.at(2);
+    QVERIFY2(changed == QStringList(expected), qPrintable(changed.join('\n')));
+    press("Delete", type, 0);
 }
 
 QTEST_MAIN(ProjectFileTest)

@@ -104,6 +104,7 @@ private:
     QStringList save();
     QStringList fillFormThenSave();
     QStringList deleteShown();
+    QStringList saveSavedUnchanged();
     QStringList clearAll();
     QStringList changePlatform();
     QStringList restart();
@@ -167,6 +168,7 @@ QString RandomSession::run(int actions)
                                                       {&RandomSession::save, 150},
                                                       {&RandomSession::fillFormThenSave, 200},
                                                       {&RandomSession::deleteShown, 20},
+                                                      {&RandomSession::saveSavedUnchanged, 40},
                                                       {&RandomSession::clearAll, 1},
                                                       {&RandomSession::changePlatform, 1},
                                                       {&RandomSession::restart, 1},
@@ -441,6 +443,29 @@ QStringList RandomSession::deleteShown()
     note(QStringLiteral("delete ") + button->objectName());
     WindowTest::click(button);
     return {};
+}
+
+// A saved function opened and saved at once comes back as it was. With its
+// motion sensor off, an Air Conditioner saves that sensor's defaults.
+QStringList RandomSession::saveSavedUnchanged()
+{
+    openListItem();
+    const int type = child<QToolBox>(window.get(), "toolBox")->currentIndex();
+    const QListWidgetItem *item =
+        child<QListWidget>(window.get(), WindowTest::typeLists[type])->currentItem();
+    if (!item)
+        return {};
+    const QString name = item->text();
+    const AirConRecord *airCon = airConStore().find(name);
+    const bool motionOff = airCon && airCon->MotionSensorEnableDisable == QLatin1String("DISABLE");
+    const QJsonObject before = projectDocument(platform());
+    QStringList problems = save();
+    for (const Difference &difference : diffProjects(before, projectDocument(platform()))) {
+        if (difference.type == typeLabel(FunctionType(type)) && difference.name == name &&
+            !(motionOff && difference.field.startsWith(QLatin1String("MotionSensor"))))
+            problems << QStringLiteral("saved unchanged, yet ") + difference.toString();
+    }
+    return problems;
 }
 
 QStringList RandomSession::clearAll()

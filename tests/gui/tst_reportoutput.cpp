@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "model/clock.h"
 #include "model/stores.h"
+#include "render/devicepicture.h"
 #include "support/windowtest.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 namespace
@@ -96,6 +98,7 @@ private slots:
     void longPdfKeepsFullLinesAndIsReplaced();
     void cancelledPrintDialogPrintsNothing();
     void homePageShowsTheCurrentReport();
+    void homePictureAndWiringSheetShowTheProject();
 
 private:
     bool popplerMissing() const;
@@ -230,6 +233,30 @@ void ReportOutputTest::homePageShowsTheCurrentReport()
     QCOMPARE(pages->currentIndex(), 0);
     QCOMPARE(textEdit->toPlainText(), window->buildConfigurationReport());
     QVERIFY(textEdit->toPlainText().contains("Logic-1"));
+}
+
+// Each terminal of the picture has its own tooltip; the File menu writes the sheet.
+void ReportOutputTest::homePictureAndWiringSheetShowTheProject()
+{
+    auto *picture = WindowTest::child<QToolButton>(window.data(), "toolButton_DevPic_2");
+    addLighting("Lighting-1");
+    WindowTest::clickChild(window.data(), "HomeButton");
+    // The picture fills the button, so both share their coordinates.
+    QCOMPARE(picture->iconSize(), picture->size());
+    const Terminal c3{3, "C3", TerminalDirection::Output, true, TerminalState::Held, {}, {}};
+    const QPoint at = DevicePicture::terminalArea(c3).center().toPoint();
+    QHelpEvent hover(QEvent::ToolTip, at, picture->mapToGlobal(at));
+    QApplication::sendEvent(picture, &hover);
+    QCOMPARE(QToolTip::text(),
+             QString::fromUtf8("C3 \u2014 output, held\nLighting \"Lighting-1\" (PULSE): output"));
+
+    if (popplerMissing())
+        QSKIP("poppler-utils (pdfinfo, pdftotext) are not installed");
+    DialogSeam::answerNextFileName(directory.filePath("room"));
+    WindowTest::child<QAction>(window.data(), "actionExport_Wiring_Sheet")->trigger();
+    const QString text = pdfText(directory.filePath("room.pdf"));
+    QVERIFY2(text.contains("ZAREN800 Wiring Sheet: room.pdf"), qPrintable(text));
+    QVERIFY(text.contains(QRegularExpression("\\n\\s*C3\\s+output\\s+held\\s+Lighting-1")));
 }
 
 QTEST_MAIN(ReportOutputTest)

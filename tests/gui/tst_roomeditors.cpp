@@ -334,8 +334,11 @@ void RoomEditorsTest::dndMurIsASingleFunction()
     click("pushButtonDNDMURSave");
     QCOMPARE(title(3), QStringLiteral("DND/MUR [1]"));
 
+    // On free inputs, only the limit refuses a second function.
     open("DndMurButton");
     setName("lineEditDNDMURName", "Suite");
+    choose(combo("comboBox_DNDMUR_DNDInput"), "CH1");
+    choose(combo("comboBox_DNDMUR_MURInput"), "CH2");
     click("pushButtonDNDMURSave");
     QCOMPARE(text("label_DNDMURUI_Info"),
              QStringLiteral("You can save only one of this function."));

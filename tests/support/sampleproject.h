@@ -7,11 +7,11 @@
 // A project with every function type and every field a saved function can
 // hold, shared by the core and window tests of the project file (header-only,
 // so that core tests need no window library). Every value is one an editor
-// can save; optional sensors are left out where the editors allow it: one Air
-// Conditioner without balcony sensor and an Energy Saving function with only
-// the presence sensor. Nothing is held twice, and Master Off and Welcome
-// control only held outputs that are not locked against them. With eight
-// general outputs that leaves no room for a door bell or occupancy output.
+// can save, and where a field can, one other than its page's default; the Air
+// Conditioner without sensors keeps the motion sensor's copy in step. Nothing
+// is held twice, and Master Off and Welcome control only held outputs not
+// locked against them. With eight general outputs that leaves no room for a
+// door bell or occupancy output, nor for DND/MUR on the voltage channels.
 namespace SampleProject
 {
 
@@ -23,24 +23,24 @@ inline void fill()
         {"Hall Lights", "IN1", "100 ms", "PULSE", "LastState", "C1", "", "", "", "", "", "", ""});
     lightingStore().add({QString::fromUtf8("Küche Licht"), "IN2", "20 ms", "ON/OFF", "", "", "C2",
                          "", "", "", "", "", ""});
-    shutterStore().add({"Blind-1", "IN3", "50 ms", "C4", "IN4", "75 ms", "C5", 120, 1500});
+    shutterStore().add({"Blind-1", "IN3", "250 ms", "C4", "IN4", "75 ms", "C5", 120, 1500});
     digitalIOStore().add({"Door Relay", "IN5", "30 ms", "C6", "NC", 5, 999999});
-    logicStore().add({"Logic-1", "IN6", "40 ms", "Normal", "ON/OFF", "IN7", "150 ms", "Inverted",
-                      "PULSE", "IN8", "250 ms", "Normal", "PULSE", "C7", "NXOR", 3, 4});
+    logicStore().add({"Logic-1", "IN6", "40 ms", "Inverted", "PULSE", "IN7", "150 ms", "Inverted",
+                      "PULSE", "IN8", "250 ms", "Inverted", "PULSE", "C7", "NXOR", 3, 4});
     voltageInputStore().add({"Voltage-1", "CH1", "500 ms", "C8", 10, 20});
-    energySavingStore().add({"Energy Saving-1", "DISABLE", "", "", "", "", "ENABLE", "SensorInput",
-                             "NC", "50 ms", 30, "IN9", "100 ms", 60, 120});
-    airConStore().add({"50 ms", "NC", "AC-1", "ENABLE", "AIR C. IN1", "NO", "1000 ms", "ENABLE",
-                       "Sensor IN", "AIR CON1", "PULSE", "NO", 130, 1, 2});
-    airConStore().add({"50 ms", "NC", "AC-2", "DISABLE", "", "NO", "50 ms", "DISABLE", "Sensor IN",
+    energySavingStore().add({"Energy Saving-1", "ENABLE", "IN21", "75 ms", "PULSE", "NC", "ENABLE",
+                             "SensorInput", "NO", "150 ms", 30, "IN9", "100 ms", 60, 120});
+    airConStore().add({"150 ms", "NO", "AC-1", "ENABLE", "AIR C. IN1", "NC", "1000 ms", "ENABLE",
+                       "Sensor IN", "AIR CON1", "PULSE", "NC", 530, 1, 2});
+    airConStore().add({"150 ms", "NO", "AC-2", "DISABLE", "", "NO", "50 ms", "DISABLE", "Sensor IN",
                        "AIR CON2", "ON/OFF", "NC", 34000, 7, 8});
     dndMurStore().add({"DND/MUR-1", "DND IN", "20 ms", "DND", "MUR IN", "30 ms", "MUR", "PULSE",
                        "NC", "", "", 11, 12});
     masterOffStore().add(
-        {"Master Off-1", "IN10", "50 ms", "C3", on, off, off, off, off, off, on, off});
+        {"Master Off-1", "IN10", "500 ms", "C3", on, off, off, off, off, off, on, off});
     masterOffStore().add(
-        {"Master Off-2", "IN11", "20 ms", "", off, off, off, off, off, on, off, off});
-    welcomeStore().add({"Welcome-1", on, on, off, off, off, off, off, off});
+        {"Master Off-2", "IN11", "20 ms", "", off, off, off, off, off, on, off, on});
+    welcomeStore().add({"Welcome-1", on, on, off, off, off, off, off, on});
 }
 
 // Claims for the sample functions what the editors' saves would have claimed.

@@ -1,0 +1,56 @@
+#include "app/devicepictureview.h"
+#include "dialogseam.h"
+#include "mainwindow.h"
+#include "model/clock.h"
+#include "project/projectsave.h"
+#include "render/wiringsheet.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+void MainWindow::setUpWiring()
+{
+    devicePicture = new DevicePictureView(ui->toolButton_DevPic_2,
+                                          [this] { return terminalView(currentPlatform()); });
+    auto *action = new QAction(QIcon(QStringLiteral(":/icons/wiring_sheet.png")),
+                               tr("Export Wiring Sheet\u2026"), this);
+    action->setObjectName(QStringLiteral("actionExport_Wiring_Sheet"));
+    action->setStatusTip(tr("Writes the project terminal by terminal as a PDF"));
+    ui->menuFile->insertAction(ui->actionPrint_Project, action);
+    connect(action, &QAction::triggered, this, &MainWindow::exportWiringSheet);
+}
+
+// The window's project has no file of its own: the heading names the sheet
+// and the time it was made, as export would stamp the project.
+void MainWindow::exportWiringSheet()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    QString path =
+        DialogSeam::getSaveFileName(this, tr("Export Wiring Sheet"),
+                                    desktop + QStringLiteral("/wiring.pdf"), tr("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    const WiringSheet sheet{QFileInfo(path).fileName(), ui->comboBox_PlatformType->currentText(),
+                            Clock::now().toString(QStringLiteral("dd-MM-yyyy HH:mm:ss")),
+                            terminalView(currentPlatform())};
+    QString errorText;
+    const bool written = ProjectSave::write(
+        path,
+        [&sheet](QIODevice *file) {
+            writeWiringSheet(sheet, file);
+            return true;
+        },
+        errorText);
+    if (written)
+        return;
+    QMessageBox box(QMessageBox::Warning, tr("File Error"), tr("The wiring sheet was not saved!"),
+                    QMessageBox::Ok);
+    box.setInformativeText(errorText);
+    DialogSeam::execMessageBox(box);
+}
