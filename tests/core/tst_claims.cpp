@@ -109,7 +109,7 @@ void ClaimsTest::terminalMapShowsEveryRole_data()
     row("IN1", {"IN1 \u2014 input, held", "Lighting \"Hall Lights\": input, 100 ms"});
     row("C2", {"C2 \u2014 output, held", "Lighting \"K\u00fcche Licht\": output",
                "controlled by Welcome \"Welcome-1\""});
-    row("IN3", {"IN3 \u2014 input, held", "Shutter/Blind \"Blind-1\": up input, 50 ms"});
+    row("IN3", {"IN3 \u2014 input, held", "Shutter/Blind \"Blind-1\": up input, 250 ms"});
     row("C5", {"C5 \u2014 output, locked against Master Off and Welcome",
                "Shutter/Blind \"Blind-1\": down output"});
     row("IN5", {"IN5 \u2014 input, held", "Digital I/O \"Door Relay\": input, 30 ms, NC"});
@@ -121,17 +121,17 @@ void ClaimsTest::terminalMapShowsEveryRole_data()
         {"IN9 \u2014 input, held", "Energy Saving \"Energy Saving-1\": door sensor, 100 ms"});
     // The motion sensor is shared and held by none; the second Air Conditioner has it off.
     row("SENSOR IN", {"SENSOR IN \u2014 input, held",
-                      "Energy Saving \"Energy Saving-1\": motion sensor, 50 ms, NC",
-                      "Air Conditioner \"AC-1\": motion sensor, 50 ms, NC"});
+                      "Energy Saving \"Energy Saving-1\": motion sensor, 150 ms, NO",
+                      "Air Conditioner \"AC-1\": motion sensor, 150 ms, NO"});
     row("AIR C. IN1",
-        {"AIR C. IN1 \u2014 input, held", "Air Conditioner \"AC-1\": balcony sensor, 1000 ms, NO"});
+        {"AIR C. IN1 \u2014 input, held", "Air Conditioner \"AC-1\": balcony sensor, 1000 ms, NC"});
     row("AIR CON2", {"AIR CON2 \u2014 output, held", "Air Conditioner \"AC-2\": output, NC"});
     row("MUR IN", {"MUR IN \u2014 input, held", "DND/MUR \"DND/MUR-1\": MUR input, 30 ms, NC"});
     row("DND", {"DND \u2014 output, held", "DND/MUR \"DND/MUR-1\": DND output"});
     row("IN11", {"IN11 \u2014 input, held", "Master Off \"Master Off-2\": input, 20 ms"});
     row("C3", {"C3 \u2014 output, held", "Master Off \"Master Off-1\": LED"});
-    // The card holder is off in the sample.
-    row("IN21", {"IN21 \u2014 input, free"});
+    row("IN21",
+        {"IN21 \u2014 input, held", "Energy Saving \"Energy Saving-1\": card holder, 75 ms, NC"});
     row("C13", {"C13 \u2014 output, free"});
 }
 
