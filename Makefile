@@ -30,17 +30,13 @@ PACKAGES := cmake make g++ pkg-config $(QT_PACKAGES_$(QT)) \
 # The fuzzer's compiler and its libFuzzer and sanitizer runtimes (`make fuzz` only).
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: run test test-package build configure deps sanitize bench fuzz clean format install package screenshots
+.PHONY: run test build configure deps sanitize bench fuzz clean format install package screenshots
 
 run: build
 	$(PROGRAM)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-
-# make test with lintian installed, so that the Debian package is checked too (CI).
-test-package: PACKAGES += lintian
-test-package: test
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
