@@ -2,9 +2,11 @@
 # Debian's archive (as root), configure and build into build/, optimized with debug
 # information, so the program you run is the one the tests passed. `make bench` builds
 # the benchmarks optimized into build-bench/ and runs them; `make fuzz` fuzzes the
-# project file reader (FUZZ_SECONDS) in build-fuzz/ with clang.
+# project file reader (FUZZ_SECONDS) in build-fuzz/ with clang. QT=6 does any of
+# these with Qt 6 instead of Qt 5, in build-qt6/ (build-qt6-bench/, ...).
 
-BUILD_DIR ?= build
+QT ?= 5
+BUILD_DIR ?= build$(if $(filter 6,$(QT)),-qt6)
 BUILD_TYPE ?= RelWithDebInfo
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -19,14 +21,16 @@ FUZZ_DIR := $(BUILD_DIR)-fuzz
 # MIME database through libfile-mimeinfo-perl's mimetype). dpkg-dev:
 # dpkg-buildflags gives the hardening flags of every build, and dpkg-shlibdeps
 # the package's dependencies.
-PACKAGES := cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools \
+QT_PACKAGES_5 := qtbase5-dev qtbase5-dev-tools
+QT_PACKAGES_6 := qt6-base-dev
+PACKAGES := cmake make g++ pkg-config $(QT_PACKAGES_$(QT)) \
             libssl-dev poppler-utils fonts-dejavu-core \
             desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
             dpkg-dev
 # The fuzzer's compiler and its libFuzzer and sanitizer runtimes (`make fuzz` only).
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
-.PHONY: run test test-package build configure deps sanitize bench fuzz clean format install package screenshots
+.PHONY: run test build configure deps sanitize bench fuzz clean format install package screenshots
 
 run: build
 	$(PROGRAM)
@@ -34,17 +38,15 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# make test with lintian installed, so that the Debian package is checked too (CI).
-test-package: PACKAGES += lintian
-test-package: test
-
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# Configures once, and again when build/ holds another build type (an older checkout's Debug).
+# Configures once, and again when build/ holds another build type (an older checkout's
+# Debug) or another Qt.
 configure: deps
-	@grep -qx 'CMAKE_BUILD_TYPE:STRING=$(BUILD_TYPE)' $(BUILD_DIR)/CMakeCache.txt 2>/dev/null || \
-	    cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	@grep -qx 'CMAKE_BUILD_TYPE:STRING=$(BUILD_TYPE)' $(BUILD_DIR)/CMakeCache.txt 2>/dev/null && \
+	    grep -qx 'ZAREN_QT:STRING=$(QT)' $(BUILD_DIR)/CMakeCache.txt || \
+	    cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZAREN_QT=$(QT)
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -58,14 +60,15 @@ deps:
 
 # Tests once more under AddressSanitizer and UndefinedBehaviorSanitizer (used by CI).
 sanitize: deps
-	cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=Debug -DZAREN_SANITIZE=ON
+	cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=Debug -DZAREN_SANITIZE=ON -DZAREN_QT=$(QT)
 	cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
 	cd $(BUILD_DIR)-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Extra options reach Google Benchmark, e.g. make bench BENCH_ARGS=--benchmark_filter=Read
 bench: PACKAGES += libbenchmark-dev
 bench: deps
-	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DZAREN_BUILD_BENCH=ON -DZAREN_BUILD_TESTS=OFF
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DZAREN_BUILD_BENCH=ON -DZAREN_BUILD_TESTS=OFF \
+	    -DZAREN_QT=$(QT)
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target zaren800-bench
 	OPENSSL_ia32cap="$${OPENSSL_ia32cap:-$(OPENSSL_PORTABLE)}" QT_QPA_PLATFORM=offscreen \
 	    $(BENCH_DIR)/bin/zaren800-bench $(BENCH_ARGS)
@@ -77,7 +80,8 @@ bench: deps
 # time to time, so that the leaked memory cannot pile up over a long run.
 fuzz:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
-	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZAREN_FUZZ=ON
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZAREN_FUZZ=ON \
+	    -DZAREN_QT=$(QT)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_projectfile
 	rm -rf $(FUZZ_DIR)/corpus && cp -r tests/fuzz/corpus $(FUZZ_DIR)/corpus
 	mkdir -p $(FUZZ_DIR)/artifacts

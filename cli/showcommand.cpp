@@ -16,6 +16,19 @@ void ShowCommand::declare(QCommandLineParser &parser) const
                       QStringLiteral("Prints the one-line text as stored, without padding.")});
 }
 
+namespace
+{
+
+// Deciphered bytes as text up to their first NUL, as Qt 5 converts a byte
+// array; Qt 6 would go on through the NULs of a damaged file's garbage.
+QString textBeforeNul(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes.constData(),
+                             int(qstrnlen(bytes.constData(), size_t(bytes.size()))));
+}
+
+} // namespace
+
 // A file the window would refuse is still shown as far as it can be read, so
 // that it can be mended: the document of another version, the deciphered text
 // of a damaged file (--raw). The status says it was refused.
@@ -28,7 +41,7 @@ int ShowCommand::run(const QCommandLineParser &parser)
         while (text.endsWith(' '))
             text.chop(1);
         if (!text.isEmpty())
-            Cli::out() << QString::fromUtf8(text) << '\n';
+            Cli::out() << textBeforeNul(text) << '\n';
     } else if (content.hasDocument()) {
         Cli::out() << QString::fromUtf8(QJsonDocument(content.document).toJson());
     }

@@ -2,6 +2,7 @@
 
 #include "model/stores.h"
 
+#include <QIODevice>
 #include <QStringList>
 #include <QTextStream>
 #include <QVector>

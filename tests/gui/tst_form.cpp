@@ -561,9 +561,11 @@ void FormTest::smallWorkAreaScrollsTheForm()
     WorkArea::fix(QSize(1280, 720));
     MainWindow small;
     WorkArea::fix(QSize(1600, 1000));
+    // What the window asks of the window manager: the offscreen platform maximizes
+    // into its own screen, whose size differs between Qt versions.
+    QVERIFY(small.width() <= 1280 && small.height() <= 720 && small.isMaximized());
     small.show();
     QVERIFY(QTest::qWaitForWindowExposed(&small));
-    QVERIFY(small.frameGeometry().width() <= 1280 && small.frameGeometry().height() <= 720);
     QCOMPARE(small.findChild<QWidget *>("centralwidget")->size(),
              find<QWidget>("centralwidget")->size());
     auto *clear = small.findChild<QToolButton *>("SettingsButton");
