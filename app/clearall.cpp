@@ -32,6 +32,7 @@ int MainWindow::on_SettingsButton_clicked()
     emptyLists(ui->toolBox, typeViews(ui), &TypeView::clearedTitle);
     refillAllChoices();
     returnToHomePage();
+    showPlainTitle();
     return 0;
 }
 

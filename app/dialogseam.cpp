@@ -31,6 +31,7 @@ DialogSeam::ShownBox describe(const QMessageBox &box)
     shown.title = box.windowTitle();
     shown.text = box.text();
     shown.informativeText = box.informativeText();
+    shown.detailedText = box.detailedText();
     shown.icon = box.icon();
     shown.buttons = box.standardButtons();
     if (QPushButton *button = box.defaultButton())

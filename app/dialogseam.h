@@ -19,6 +19,7 @@ public:
         QString title;
         QString text;
         QString informativeText;
+        QString detailedText;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;

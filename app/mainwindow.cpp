@@ -4,6 +4,7 @@
 #include "app/devicepictureview.h"
 #include "app/typeviews.h"
 #include "app/workarea.h"
+#include "model/projectchange.h"
 #include "model/stores.h"
 #include "model/version.h"
 #include "ui_mainwindow.h"
@@ -43,7 +44,7 @@ MainWindow::MainWindow(QWidget *parent)
       welcomeItemSelected(false), masterOffItemSelected(false), lightingItemSelected(false),
       shutterItemSelected(false), digitalIOItemSelected(false), logicItemSelected(false),
       voltageInputItemSelected(false), energySavingItemSelected(false), airConItemSelected(false),
-      dndMurItemSelected(false), platformChangeByProgram(0)
+      dndMurItemSelected(false), platformChangeByProgram(0), unexportedChanges(false)
 {
     initIconResources();
     ui->setupUi(this);
@@ -82,10 +83,14 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->label_version->setText(programVersion());
     versionText = ui->label_version->text();
+
+    plainTitle = windowTitle();
+    ProjectChange::listen(this, [this] { noteProjectChanged(); });
 }
 
 MainWindow::~MainWindow()
 {
+    ProjectChange::stopListening(this);
     delete ui;
 }
 
@@ -98,9 +103,11 @@ void MainWindow::slotReboot()
     QCoreApplication::exit(EXIT_CODE_REBOOT);
 }
 
+// Through close(), so that unexported work is asked about as when the window is closed.
 void MainWindow::on_actionExit_triggered()
 {
-    QCoreApplication::quit();
+    if (close())
+        QCoreApplication::quit();
 }
 
 // --- Navigation ---

@@ -9,6 +9,7 @@
 #include <QVector>
 
 class QAction;
+class QCloseEvent;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -38,10 +39,18 @@ public:
 
     // The 210-column report of the whole project.
     QString buildConfigurationReport() const;
-    // Writes the report as a PDF (A4 landscape) to the given path.
-    void writeReportPdf(const QString &path) const;
+    // Writes the report as a PDF (A4 landscape) to the given path; false, with
+    // the system's reason in errorText, when it could not be written.
+    bool writeReportPdf(const QString &path, QString &errorText) const;
     // What Import Project does with the file its dialog chose.
     void importProjectFile(const QString &path);
+
+    // True when closing or importing would lose work: the project changed
+    // since it was last exported or imported, and it holds a function.
+    bool hasUnexportedWork() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void slotReboot();
@@ -211,7 +220,19 @@ private:
     template <typename Record>
     bool deleteCurrentFunction(FunctionStore<Record> &store, QListWidget *list);
 
+    // Unexported work and the window title (app/mainwindow_state.cpp)
+    void noteProjectChanged();
+    // Asks before unexported work is dropped; true when the project may go.
+    bool mayDiscardProject();
+    // After an export or import: the title names the file, nothing unexported.
+    void showProjectFile(const QString &path);
+    // Start-up, Clear all and platform change: the form's own title.
+    void showPlainTitle();
+    void updateTitle();
+
     // Project file (app/mainwindow_project.cpp)
+    // True when the project file was written (its PDF may have failed).
+    bool exportProject();
 
     // Report output (app/mainwindow_report.cpp)
 
@@ -235,6 +256,9 @@ private:
     bool airConItemSelected;
     bool dndMurItemSelected;
     int platformChangeByProgram;
+    QString plainTitle;
+    QString shownFilePath;  // the file last exported or imported, empty when none
+    bool unexportedChanges; // changed since that export or import (or since start)
 };
 
 template <typename Record>

@@ -8,6 +8,8 @@
 #include "project/projectsave.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -26,22 +28,66 @@ QString startingPath()
 
 // Every box of export and import: warning icon, a single OK, no parent window.
 void showFileBox(const QString &title, const QString &text,
-                 const QString &informativeText = QString())
+                 const QString &informativeText = QString(),
+                 const QString &detailedText = QString())
 {
     QMessageBox box;
     box.setIcon(QMessageBox::Warning);
     box.setWindowTitle(title);
     box.setText(text);
     box.setInformativeText(informativeText);
+    box.setDetailedText(detailedText);
     box.setStandardButtons(QMessageBox::Ok);
     DialogSeam::execMessageBox(box);
 }
 
-void showImportRejection(const ProjectFileContent &content)
+void showImportRejection(const QString &path, const ProjectFileContent &content)
 {
     const ProjectMessage message = rejectionMessage(content);
-    showFileBox(message.title, message.text, message.informativeText);
+    showFileBox(message.title, message.text, message.informativeText,
+                rejectionDetails(path, content));
 }
+
+// The save dialog confirms only the name as typed, not the one export
+// completes with ".rccfg".
+bool confirmReplace(QWidget *parent, const QString &path)
+{
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(MainWindow::tr("Save File"));
+    box.setText(MainWindow::tr("%1 already exists. Do you want to replace it?")
+                    .arg(QFileInfo(path).fileName()));
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return DialogSeam::execMessageBox(box) == QMessageBox::Yes;
+}
+
+// The project file is written and stays so; only its report is missing.
+void showPdfFailure(const QString &projectPath, const QString &pdfPath, const QString &reason)
+{
+    showFileBox(
+        MainWindow::tr("File Error"), MainWindow::tr("The report PDF was not saved!"),
+        MainWindow::tr("%1: %2\n\nThe project file %3 was saved.")
+            .arg(QDir::toNativeSeparators(pdfPath), reason, QDir::toNativeSeparators(projectPath)));
+}
+
+QString exportedText(const QString &projectPath, const QString &pdfPath, bool pdfWritten)
+{
+    const QString project = QDir::toNativeSeparators(projectPath);
+    return pdfWritten
+               ? MainWindow::tr("Exported %1 and %2").arg(project, QFileInfo(pdfPath).fileName())
+               : MainWindow::tr("Exported %1").arg(project);
+}
+
+QString importedText(const QString &path, int functions, const QString &platform)
+{
+    const QString counted = functions == 1 ? MainWindow::tr("1 function")
+                                           : MainWindow::tr("%1 functions").arg(functions);
+    return MainWindow::tr("Imported %1: %2, %3").arg(QFileInfo(path).fileName(), counted, platform);
+}
+
+// How long the status bar tells what export or import did.
+constexpr int statusMessageMs = 10000;
 
 // Types without an imported function keep their emptied title.
 void showImportedLists(QToolBox *toolBox, const QVector<TypeView> &views,
@@ -62,11 +108,18 @@ void showImportedLists(QToolBox *toolBox, const QVector<TypeView> &views,
 
 void MainWindow::on_ExportButton_clicked()
 {
+    exportProject();
+}
+
+bool MainWindow::exportProject()
+{
     const QString chosenPath =
         DialogSeam::getSaveFileName(this, tr("Save File"), startingPath(), tr(exportFilter));
     if (chosenPath.isEmpty())
-        return;
+        return false;
     const QString path = projectFilePath(chosenPath);
+    if (path != chosenPath && QFileInfo::exists(path) && !confirmReplace(this, path))
+        return false;
 
     QByteArray bytes = projectText(
         buildProjectDocument(ui->comboBox_PlatformType->currentText(), versionText, Clock::now()));
@@ -74,9 +127,15 @@ void MainWindow::on_ExportButton_clicked()
     QString errorText;
     if (!ProjectSave::write(path, bytes, errorText)) {
         showFileBox(tr("File Error"), tr("The project was not saved!"), errorText);
-        return;
+        return false;
     }
-    writeReportPdf(reportPdfPath(path));
+    showProjectFile(path);
+    const QString pdfPath = reportPdfPath(path);
+    const bool pdfWritten = writeReportPdf(pdfPath, errorText);
+    if (!pdfWritten)
+        showPdfFailure(path, pdfPath, errorText);
+    ui->statusbar->showMessage(exportedText(path, pdfPath, pdfWritten), statusMessageMs);
+    return true;
 }
 
 void MainWindow::on_actionExport_Project_triggered()
@@ -86,6 +145,8 @@ void MainWindow::on_actionExport_Project_triggered()
 
 void MainWindow::on_ImportButton_clicked()
 {
+    if (!mayDiscardProject())
+        return;
     const QString path =
         DialogSeam::getOpenFileName(this, tr("Open File"), startingPath(), tr(importFilter));
     if (path.isEmpty())
@@ -99,7 +160,7 @@ void MainWindow::importProjectFile(const QString &path)
 {
     const ProjectFileContent content = readProjectFile(path, versionText);
     if (content.check != ProjectCheck::Accepted) {
-        showImportRejection(content);
+        showImportRejection(path, content);
         return;
     }
 
@@ -118,6 +179,10 @@ void MainWindow::importProjectFile(const QString &path)
 
     showImportedLists(ui->toolBox, views, rebuildProject(content.document));
     returnToHomePage();
+    showProjectFile(path);
+    ui->statusbar->showMessage(
+        importedText(path, savedFunctionCount(), ui->comboBox_PlatformType->currentText()),
+        statusMessageMs);
 }
 
 void MainWindow::on_actionImport_Project_triggered()

@@ -1,8 +1,8 @@
 #include "dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
-#include "report/configurationreport.h"
 #include "render/reportpdf.h"
+#include "report/configurationreport.h"
 #include "ui_mainwindow.h"
 
 #include <QPageLayout>
@@ -17,9 +17,9 @@ QString MainWindow::buildConfigurationReport() const
                                       Clock::now());
 }
 
-void MainWindow::writeReportPdf(const QString &path) const
+bool MainWindow::writeReportPdf(const QString &path, QString &errorText) const
 {
-    ::writeReportPdf(buildConfigurationReport(), path);
+    return ::writeReportPdf(buildConfigurationReport(), path, errorText);
 }
 
 void MainWindow::on_PrintButton_clicked()

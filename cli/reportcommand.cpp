@@ -47,11 +47,9 @@ int ReportCommand::run(const QCommandLineParser &parser)
     }
     const bool force = parser.isSet(QStringLiteral("force"));
     const bool pdf = output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-    const bool written = pdf ? Cli::writeFile(output, force,
-                                              [&](QIODevice *file) {
-                                                  writeReportPdf(report, file);
-                                                  return true;
-                                              })
-                             : Cli::writeFile(output, report.toUtf8(), force);
+    const bool written =
+        pdf ? Cli::writeFile(output, force,
+                             [&](QIODevice *file) { return writeReportPdf(report, file); })
+            : Cli::writeFile(output, report.toUtf8(), force);
     return written ? Cli::Success : Cli::Failure;
 }

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPointer>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -94,14 +93,22 @@ void EditorOps::disableAbsentOutputs(const OutputBoxes &boxes, Platform platform
         setOutputEnabled(boxes, id, false);
 }
 
+// One timer per label, restarted by each message: a timer left from an
+// earlier message would clear a later one before its time.
 void EditorOps::showInfo(QLabel *label, const QString &text, int ms)
 {
+    const QString timerName = QStringLiteral("infoTimer");
+    auto *timer = label->findChild<QTimer *>(timerName, Qt::FindDirectChildrenOnly);
+    if (!timer) {
+        timer = new QTimer(label);
+        timer->setObjectName(timerName);
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, label, &QLabel::clear);
+    }
     label->setText(text);
-    QPointer<QLabel> target(label);
-    QTimer::singleShot(ms, label, [target] {
-        if (target)
-            target->clear();
-    });
+    // As a single-shot timer would run: coarse from two seconds on.
+    timer->setTimerType(ms >= 2000 ? Qt::CoarseTimer : Qt::PreciseTimer);
+    timer->start(ms);
 }
 
 bool EditorOps::refuse(bool refused, QLabel *label, const QString &text, int ms)

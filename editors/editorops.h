@@ -4,6 +4,7 @@
 #include "model/claims.h"
 #include "model/functionstore.h"
 #include "model/motionsensor.h"
+#include "model/projectchange.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -55,8 +56,8 @@ bool anyChecked(const OutputBoxes &boxes);
 // On the small platform only C1 exists.
 void disableAbsentOutputs(const OutputBoxes &boxes, Platform platform);
 
-// Shows text in an editor's info label and clears it after ms milliseconds.
-// Every call starts its own timer.
+// Shows text in an editor's info label and clears it after ms milliseconds;
+// a later message replaces it and gets its own full time.
 void showInfo(QLabel *label, const QString &text, int ms);
 // A validation step of a Save: when refused, shows text and returns true.
 bool refuse(bool refused, QLabel *label, const QString &text, int ms);
@@ -115,6 +116,15 @@ bool removeCurrentRecord(FunctionStore<Record> &store, QListWidget *list, ClaimS
 
 // True when all eight "ENABLE"/"DISABLE" fields read "DISABLE".
 template <typename Record> bool allOutputsDisabled(const Record &record);
+
+// Stops every Master Off or Welcome function of a list from controlling
+// output id (1..8; another id changes none) and runs deleteCurrent, with its
+// row made current, on each one left controlling nothing. Import knows no
+// count limit, so every row is scanned; after a delete (which may prune in
+// turn) the scan starts again at the top.
+template <typename Record, typename Delete>
+void pruneOutput(FunctionStore<Record> &store, QListWidget *list, int outputId,
+                 Delete deleteCurrent);
 
 // The "Caution" question before a save changes saved functions: text, then
 // "Do you want to save your changes?" with Save and Cancel. True for Save.
@@ -290,6 +300,28 @@ template <typename Record> bool EditorOps::allOutputsDisabled(const Record &reco
             return false;
     }
     return true;
+}
+
+template <typename Record, typename Delete>
+void EditorOps::pruneOutput(FunctionStore<Record> &store, QListWidget *list, int outputId,
+                            Delete deleteCurrent)
+{
+    const QString disabled = QStringLiteral("DISABLE");
+    int row = 0;
+    while (row < list->count()) {
+        Record *record = store.find(list->item(row)->text());
+        if (record && outputId >= 1 && outputId <= 8 && record->controlOut(outputId) != disabled) {
+            record->controlOut(outputId) = disabled;
+            ProjectChange::announce();
+        }
+        if (record && allOutputsDisabled(*record)) {
+            list->setCurrentRow(row);
+            deleteCurrent();
+            row = 0;
+        } else {
+            ++row;
+        }
+    }
 }
 
 template <typename Entry>

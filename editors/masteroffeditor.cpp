@@ -18,6 +18,21 @@ QString &masterOffLedName()
     return name;
 }
 
+// An update that moves the LED off an output that nothing else holds frees
+// that output, and the function may then no longer control it: saved, it
+// would be pruned, and deleted when that was all it controlled. Returns the
+// name of such an output, else an empty text.
+QString outputFreedFromItself(const MasterOffRecord &record, const MasterOffRecord *old)
+{
+    if (!old || old->LedOutput == record.LedOutput)
+        return QString();
+    const OutputEntry *led = OutputCatalogue::instance().find(old->LedOutput);
+    if (!led || led->useCount != 1 || led->id > 8 ||
+        record.controlOut(led->id) != QLatin1String("ENABLE"))
+        return QString();
+    return led->name;
+}
+
 } // namespace
 
 EditorOps::OutputBoxes MainWindow::masterOffOutputBoxes() const
@@ -114,8 +129,14 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
         return;
     const bool update = check == NameCheck::Update;
     const MasterOffRecord record = masterOffRecordFromForm();
-    if (refuseHeldChoices(record, update ? masterOffStore().find(name) : nullptr, info,
-                          HeldInputText::Differen))
+    const MasterOffRecord *old = update ? masterOffStore().find(name) : nullptr;
+    const QString freed = outputFreedFromItself(record, old);
+    if (refuseHeldChoices(record, old, info, HeldInputText::Differen) ||
+        refuse(!freed.isEmpty(), info,
+               tr("Controlled output %1 is held only by the LED of this function! Please keep "
+                  "the LED or uncheck %1.")
+                   .arg(freed),
+               2500))
         return;
 
     pruneReleasedOutputs(commitRecord(masterOffStore(), list, record, update, name));
@@ -139,24 +160,12 @@ void MainWindow::on_pushButtonMasterOffDelete_clicked()
     pruneReleasedOutputs(released);
 }
 
-// Import enforces no count limit, so every row is scanned, not just four.
 void MainWindow::pruneMasterOffOutputs(int outputId)
 {
-    QListWidget *list = ui->listWidget_MasterOff;
-    int row = 0;
-    while (row < list->count()) {
-        MasterOffRecord *record = masterOffStore().find(list->item(row)->text());
-        if (record && outputId >= 1 && outputId <= 8)
-            record->controlOut(outputId) = QStringLiteral("DISABLE");
-        if (record && allOutputsDisabled(*record)) {
-            list->setCurrentRow(row);
-            on_pushButtonMasterOffDelete_clicked();
-            row = 0;
-        } else {
-            ++row;
-        }
-    }
+    pruneOutput(masterOffStore(), ui->listWidget_MasterOff, outputId,
+                [this] { on_pushButtonMasterOffDelete_clicked(); });
 }
+
 // Master Off and Welcome only control outputs that some function holds: an
 // output that a delete has freed completely is taken out of both.
 void MainWindow::pruneReleasedOutputs(const ClaimSet &released)

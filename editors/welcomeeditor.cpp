@@ -109,15 +109,6 @@ void MainWindow::on_pushButtonWelcomeDelete_clicked()
 
 void MainWindow::pruneWelcomeOutputs(int outputId)
 {
-    while (ui->listWidget_Welcome->count() > 0) {
-        WelcomeRecord *record = welcomeStore().find(ui->listWidget_Welcome->item(0)->text());
-        if (!record)
-            return;
-        if (outputId >= 1 && outputId <= 8)
-            record->controlOut(outputId) = QStringLiteral("DISABLE");
-        if (!allOutputsDisabled(*record))
-            return;
-        ui->listWidget_Welcome->setCurrentRow(0);
-        on_pushButtonWelcomeDelete_clicked();
-    }
+    pruneOutput(welcomeStore(), ui->listWidget_Welcome, outputId,
+                [this] { on_pushButtonWelcomeDelete_clicked(); });
 }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "model/projectchange.h"
+
 #include <QString>
 #include <QVector>
 
 // The saved functions of one type, in order of first save (or of import),
-// keyed by their unique name.
+// keyed by their unique name. Every change through add, replace, remove and
+// clear is announced (ProjectChange); whoever changes a record in place
+// through find announces that change.
 template <typename Record> class FunctionStore
 {
 public:
@@ -36,6 +40,7 @@ public:
         if (contains(record.name))
             return false;
         items.append(record);
+        ProjectChange::announce();
         return true;
     }
 
@@ -46,6 +51,7 @@ public:
         if (!stored)
             return false;
         *stored = record;
+        ProjectChange::announce();
         return true;
     }
 
@@ -54,13 +60,18 @@ public:
         for (int i = 0; i < items.size(); ++i) {
             if (items.at(i).name == name) {
                 items.remove(i);
+                ProjectChange::announce();
                 return true;
             }
         }
         return false;
     }
 
-    void clear() { items.clear(); }
+    void clear()
+    {
+        items.clear();
+        ProjectChange::announce();
+    }
 
     int size() const { return items.size(); }
     bool isEmpty() const { return items.isEmpty(); }

@@ -1,5 +1,6 @@
 #include "model/motionsensor.h"
 
+#include "model/projectchange.h"
 #include "model/stores.h"
 
 #include <QVector>
@@ -54,5 +55,6 @@ bool MotionSensor::keepOthersInStep(Owner owner, const QString &name, const Sett
         return false;
     copyInto(energySaving, page);
     copyInto(airCon, page);
+    ProjectChange::announce();
     return true;
 }

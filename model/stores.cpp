@@ -117,6 +117,13 @@ void clearWelcomeRecords()
     welcomeStore().clear();
 }
 
+int savedFunctionCount()
+{
+    int count = 0;
+    forEachStore([&count](FunctionType, const auto &store) { count += store.size(); });
+    return count;
+}
+
 void releaseAllRecords()
 {
     clearWelcomeRecords();

@@ -30,6 +30,8 @@ bool releaseDndMurRecords();
 bool releaseMasterOffRecords();
 // Welcome owns no I/O: the store is simply emptied.
 void clearWelcomeRecords();
+// The number of saved functions of all types.
+int savedFunctionCount();
 // Empties every store, giving back all claims.
 void releaseAllRecords();
 // Empties every store and returns every catalogue row to its first state,

@@ -1,5 +1,7 @@
 #include "render/reportpdf.h"
 
+#include "project/projectsave.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QPageLayout>
@@ -30,7 +32,7 @@ constexpr qreal pageBorderMm = 8.0;
 
 } // namespace
 
-void printReport(const QString &report, QPagedPaintDevice *device)
+bool printReport(const QString &report, QPagedPaintDevice *device)
 {
     QTextDocument document;
     document.setPlainText(report);
@@ -42,6 +44,8 @@ void printReport(const QString &report, QPagedPaintDevice *device)
     document.setPageSize(body.size());
 
     QPainter painter(device);
+    if (!painter.isActive())
+        return false;
     for (int page = 0; page < document.pageCount(); ++page) {
         if (page > 0)
             device->newPage();
@@ -53,29 +57,32 @@ void printReport(const QString &report, QPagedPaintDevice *device)
         document.documentLayout()->draw(&painter, context);
         painter.restore();
     }
+    return true;
 }
 
 namespace
 {
 
-void writePdf(const QString &report, QPdfWriter &writer)
+bool writePdf(const QString &report, QPdfWriter &writer)
 {
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Landscape);
     writer.setTitle(QStringLiteral("ZAREN800"));
-    printReport(report, &writer);
+    return printReport(report, &writer);
 }
 
 } // namespace
 
-void writeReportPdf(const QString &report, const QString &path)
+// Through a save file, which also catches what the PDF writer does not
+// report: a write that failed on the way (a full disk) fails the commit.
+bool writeReportPdf(const QString &report, const QString &path, QString &errorText)
 {
-    QPdfWriter writer(path);
-    writePdf(report, writer);
+    return ProjectSave::write(
+        path, [&report](QIODevice *file) { return writeReportPdf(report, file); }, errorText);
 }
 
-void writeReportPdf(const QString &report, QIODevice *device)
+bool writeReportPdf(const QString &report, QIODevice *device)
 {
     QPdfWriter writer(device);
-    writePdf(report, writer);
+    return writePdf(report, writer);
 }

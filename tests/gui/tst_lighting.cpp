@@ -242,6 +242,16 @@ void LightingTest::infoLabelIsClearedAfterItsTime()
 
     QCOMPARE(saveFunction("IN1", {1}), QStringLiteral("Saved..."));
     QTRY_VERIFY_WITH_TIMEOUT(info().isEmpty(), 2500);
+
+    // A second message a second later keeps its full time, though the first one's ends sooner.
+    nameField()->clear();
+    save();
+    QTest::qWait(1000);
+    nameField()->setText(QStringLiteral("Lighting-2"));
+    save();
+    QTest::qWait(1000);
+    QCOMPARE(info(), QStringLiteral("Please select input!"));
+    QTRY_VERIFY_WITH_TIMEOUT(info().isEmpty(), 2500);
 }
 
 void LightingTest::savedItemIsNotShownAfterSave()

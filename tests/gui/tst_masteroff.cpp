@@ -31,6 +31,7 @@ private slots:
     void ledOutputSavedLastIsNotControllable();
     void updateKeepsItsOwnInput();
     void everyImportedFunctionIsPruned();
+    void saveNeverPrunesTheFunctionItSaves();
 
 private:
     QCheckBox *box(int n) const;
@@ -211,6 +212,32 @@ void MasterOffTest::everyImportedFunctionIsPruned()
     QVERIFY(masterOffStore().isEmpty());
     for (const InputEntry &input : InputCatalogue::instance().rows())
         QCOMPARE(input.useCount, ClaimCount(0));
+}
+
+// Moving the LED off an output that only the LED held frees that output: the
+// function may not control it any more, nor may its own save prune it away.
+void MasterOffTest::saveNeverPrunesTheFunctionItSaves()
+{
+    WindowTest::clickChild(window.get(), "DigitalioButton");
+    WindowTest::choose(combo("comboBox_DigitalIOInput"), "IN9");
+    WindowTest::choose(combo("comboBox_DigitalIOOutput"), "C1");
+    WindowTest::clickChild(window.get(), "pushButtonDigitalIOSave");
+    showPage();
+    QCOMPARE(saveFunction("IN1", {1}, "C3"), QStringLiteral("Saved..."));
+    QCOMPARE(saveFunction("IN2", {1}, "C5"), QStringLiteral("Saved..."));
+
+    WindowTest::clickListItem(list(), 0); // C3 is held by its LED alone
+    WindowTest::click(box(1));
+    WindowTest::click(box(3));
+    WindowTest::choose(combo("comboBox_MasterOffLedOutput"), "C4");
+    DialogSeam::answerNextBox(QMessageBox::Save);
+    WindowTest::clickChild(window.get(), "pushButtonMasterOffSave");
+    QCOMPARE(info(), QStringLiteral("Controlled output C3 is held only by the LED of this "
+                                    "function! Please keep the LED or uncheck C3."));
+    const MasterOffRecord *kept = masterOffStore().find(QStringLiteral("MasterOff-1"));
+    QVERIFY(kept && kept->LedOutput == "C3" && kept->controlOutC1 == "ENABLE");
+
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
 QTEST_MAIN(MasterOffTest)

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "model/catalogue.h"
 #include "model/clock.h"
+#include "model/stores.h"
 #include "project/envelope.h"
 #include "project/projectdiff.h"
 #include "project/projectdocument.h"
@@ -9,6 +10,7 @@
 #include "support/sampleproject.h"
 #include "support/windowtest.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
@@ -16,6 +18,7 @@
 #include <QSaveFile>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolBox>
@@ -133,6 +136,8 @@ private slots:
     void reportPdfIsWrittenBesideEachExport();
     void projectExtensionRule_data();
     void projectExtensionRule();
+    void unexportedWorkIsAskedAboutFirst_data();
+    void unexportedWorkIsAskedAboutFirst();
     void savedFunctionsComeBackUnchanged_data();
     void savedFunctionsComeBackUnchanged();
 
@@ -150,7 +155,10 @@ private:
     // Opens a function on the new page, changes a field, presses Save (confirmed) or Delete;
     // then every field of the page must be in its new-item state.
     void press(const QString &button, int type, int row, const QStringList &change = {});
-    void expectOneBox(const QString &title, const QString &text, const QString &informative);
+    void expectOneBox(const QString &title, const QString &text, const QString &informative,
+                      QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    QString status() const { return window->statusBar()->currentMessage(); }
 
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QTemporaryDir> dir;
@@ -233,7 +241,8 @@ void ProjectFileTest::openSampleProject(const SampleChange &extend)
 
 // "*" stands for the system's reason, which must be there.
 void ProjectFileTest::expectOneBox(const QString &title, const QString &text,
-                                   const QString &informative)
+                                   const QString &informative, QMessageBox::StandardButtons buttons,
+                                   QMessageBox::StandardButton defaultButton)
 {
     QCOMPARE(DialogSeam::shownBoxes().size(), 1);
     const DialogSeam::ShownBox &box = DialogSeam::shownBoxes().first();
@@ -244,7 +253,8 @@ void ProjectFileTest::expectOneBox(const QString &title, const QString &text,
     else
         QCOMPARE(box.informativeText, informative);
     QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box.buttons, buttons);
+    QCOMPARE(box.defaultButton, defaultButton);
 }
 
 void ProjectFileTest::exportThenImportRestoresTheProject()
@@ -252,8 +262,10 @@ void ProjectFileTest::exportThenImportRestoresTheProject()
     SampleProject::fill();
     const SampleProject::Snapshot exported;
     exportAs(path("site"));
+    QCOMPARE(status(), "Exported " + path("site.rccfg") + " and site.table.pdf");
     WindowTest::resetProject();
     importFrom(path("site.rccfg"));
+    QCOMPARE(status(), "Imported site.rccfg: 13 functions, MV211");
 
     QVERIFY(SampleProject::Snapshot() == exported);
     QCOMPARE(WindowTest::findings(window.get()), QStringList());
@@ -362,6 +374,9 @@ void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched()
     importFrom(path("bad.rccfg"));
 
     expectOneBox(title, text, informative);
+    // The core's words for why (their own tests hold them), with the file.
+    QCOMPARE(DialogSeam::shownBoxes().first().detailedText,
+             rejectionDetails(path("bad.rccfg"), readProjectFile(path("bad.rccfg"), "v2.0.2")));
     QVERIFY(SampleProject::Snapshot() == stores);
     QCOMPARE(windowState(), state);
 }
@@ -381,6 +396,16 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
     exportAs(path("no-such-folder/site"));
     expectOneBox("File Error", "The project was not saved!", "*");
     QCOMPARE(files(), QStringList{"site.rccfg"});
+
+    // The project file is written and stays so when its PDF cannot be.
+    DialogSeam::reset();
+    ProjectSave::setFileFactory({});
+    QVERIFY(QDir(dir->path()).mkdir("room.table.pdf"));
+    exportAs(path("room"));
+    expectOneBox("File Error", "The report PDF was not saved!", "*");
+    QVERIFY(
+        DialogSeam::shownBoxes().first().informativeText.startsWith(path("room.table.pdf") + ": "));
+    QCOMPARE(status(), "Exported " + path("room.rccfg"));
 }
 
 void ProjectFileTest::reportPdfIsWrittenBesideEachExport()
@@ -391,7 +416,7 @@ void ProjectFileTest::reportPdfIsWrittenBesideEachExport()
 
     writeFile(path("site.table.pdf"), "stale");
     Clock::fix(QDateTime(QDate(2027, 6, 7), QTime(8, 9, 10)));
-    exportAs(path("site"));
+    exportAs(path("site.rccfg"));
 
     QVERIFY(readAll(path("site.table.pdf")).startsWith("%PDF"));
     QByteArray text = readAll(path("site.rccfg"));
@@ -401,23 +426,121 @@ void ProjectFileTest::reportPdfIsWrittenBesideEachExport()
     QVERIFY(DialogSeam::shownBoxes().isEmpty());
 }
 
+// The save dialog confirmed only the name as typed: before export replaces
+// the file that the appended extension names, it asks.
 void ProjectFileTest::projectExtensionRule_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QStringList>("written");
-    QTest::newRow("without") << "site" << QStringList{"site.rccfg", "site.table.pdf"};
+    QTest::addColumn<bool>("previous"); // a file "site.rccfg" is there
+    QTest::addColumn<int>("answer");    // to the question; NoButton: none
+    const int none = QMessageBox::NoButton;
+    const QStringList site{"site.rccfg", "site.table.pdf"};
+    QTest::newRow("without") << "site" << site << false << none;
     QTest::newRow("inside the name")
-        << "a.rccfg.bak" << QStringList{"a.rccfg.bak", "a.rccftable.pdf"};
+        << "a.rccfg.bak" << QStringList{"a.rccfg.bak", "a.rccftable.pdf"} << false << none;
     QTest::newRow("other case") << "site.RCCFG"
-                                << QStringList{"site.RCCFG.rccfg", "site.RCCFG.table.pdf"};
+                                << QStringList{"site.RCCFG.rccfg", "site.RCCFG.table.pdf"} << false
+                                << none;
+    QTest::newRow("appended, kept")
+        << "site" << QStringList{"site.rccfg"} << true << int(QMessageBox::No);
+    QTest::newRow("appended, replaced") << "site" << site << true << int(QMessageBox::Yes);
+    QTest::newRow("typed in full") << "site.rccfg" << site << true << none;
 }
 
 void ProjectFileTest::projectExtensionRule()
 {
     QFETCH(QString, chosen);
     QFETCH(QStringList, written);
+    QFETCH(bool, previous);
+    QFETCH(int, answer);
+    if (previous)
+        writeFile(path("site.rccfg"), "the previous project");
+    if (answer != QMessageBox::NoButton)
+        DialogSeam::answerNextBox(QMessageBox::StandardButton(answer));
     exportAs(path(chosen));
     QCOMPARE(files(), written);
+    QCOMPARE(readAll(path("site.rccfg")) == "the previous project", answer == QMessageBox::No);
+    if (answer == QMessageBox::NoButton)
+        QVERIFY(DialogSeam::shownBoxes().isEmpty());
+    else
+        expectOneBox("Save File", "site.rccfg already exists. Do you want to replace it?", "",
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
+void ProjectFileTest::unexportedWorkIsAskedAboutFirst_data()
+{
+    QTest::addColumn<QString>("way");    // close, exit or import
+    QTest::addColumn<QString>("before"); // changed, exported or cleared
+    QTest::addColumn<int>("answer");     // NoButton: not asked; Save: Export...
+    QTest::addColumn<bool>("goesOn");    // for Export...: the save dialog chose a file
+    const int cancel = QMessageBox::Cancel, discard = QMessageBox::Discard,
+              exportIt = QMessageBox::Save, none = QMessageBox::NoButton;
+    for (const char *way : {"close", "exit", "import"}) {
+        QTest::addRow("%s, cancelled", way) << QString(way) << "changed" << cancel << false;
+        QTest::addRow("%s, discarded", way) << QString(way) << "changed" << discard << true;
+        QTest::addRow("%s, exported", way) << QString(way) << "changed" << exportIt << true;
+        QTest::addRow("%s, export cancelled", way)
+            << QString(way) << "changed" << exportIt << false;
+        QTest::addRow("%s, nothing unexported", way) << QString(way) << "exported" << none << true;
+        QTest::addRow("%s, nothing to lose", way) << QString(way) << "cleared" << none << true;
+    }
+}
+
+void ProjectFileTest::unexportedWorkIsAskedAboutFirst()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, before);
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
+    openSampleProject();
+    if (before == "cleared") {
+        DialogSeam::answerNextBox(QMessageBox::Yes);
+        WindowTest::clickChild(window.get(), "SettingsButton");
+    } else {
+        WindowTest::clickChild(window.get(), "lightingButton");
+        WindowTest::clickListItem(child<QListWidget>(window.get(), "listWidgetLighting"), 0);
+        WindowTest::clickChild(window.get(), "pushButtonLightingDelete");
+    }
+    if (before == "exported")
+        exportAs(path("before"));
+    const QString file = before == "exported" ? "before.rccfg" : "sample.rccfg";
+    QCOMPARE(window->windowTitle(), QString(before == "cleared" ? "" : file + "[*] \u2013 ") +
+                                        "ZAREN800 Room Controller Configurator");
+    QCOMPARE(window->isWindowModified(), before == "changed");
+    writeFile(path("empty.rccfg"), R"({"PlatformType": "MV210", "Version": "v2.0.2"})", true);
+    DialogSeam::reset();
+    const SampleProject::Snapshot kept;
+
+    if (answer != QMessageBox::NoButton)
+        DialogSeam::answerNextBox(QMessageBox::StandardButton(answer));
+    if (answer == QMessageBox::Save)
+        DialogSeam::answerNextFileName(goesOn ? path("saved") : QString());
+    if (way == "import" && goesOn)
+        DialogSeam::answerNextFileName(path("empty.rccfg"));
+    if (way == "close")
+        window->close();
+    else if (way == "exit")
+        child<QAction>(window.get(), "actionExit")->trigger();
+    else
+        WindowTest::clickChild(window.get(), "ImportButton");
+
+    if (answer == QMessageBox::NoButton)
+        QVERIFY(DialogSeam::shownBoxes().isEmpty());
+    else
+        expectOneBox("Unexported changes", "The project has changes that are not exported.", "",
+                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                     QMessageBox::Cancel);
+    QCOMPARE(files().contains("saved.rccfg"), answer == QMessageBox::Save && goesOn);
+    if (way == "import")
+        QCOMPARE(savedFunctionCount() == 0, goesOn);
+    else
+        QCOMPARE(window->isVisible(), !goesOn);
+    if (!goesOn)
+        QVERIFY(SampleProject::Snapshot() == kept);
+    QCOMPARE(DialogSeam::pendingAnswers(), 0);
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
 void ProjectFileTest::press(const QString &button, int type, int row, const QStringList &change)

@@ -138,7 +138,8 @@ private:
     // An answer taken as Cancel must leave records and lists as they were.
     QStringList answering(const QVector<QMessageBox::StandardButton> &answers,
                           const std::function<void()> &action);
-    void importFile(const QString &path);
+    // Lets unexported work go when asked, imports, and returns the boxes after that question.
+    QList<DialogSeam::ShownBox> importFile(const QString &path, bool refusalExpected = false);
     void note(const QString &line);
     QString report(const QStringList &problems) const;
 
@@ -496,10 +497,16 @@ QStringList RandomSession::restart()
     return {};
 }
 
-void RandomSession::importFile(const QString &path)
+QList<DialogSeam::ShownBox> RandomSession::importFile(const QString &path, bool refusalExpected)
 {
+    const int asked = window->hasUnexportedWork() ? 1 : 0;
+    if (asked)
+        DialogSeam::answerNextBox(QMessageBox::Discard);
+    if (refusalExpected)
+        DialogSeam::answerNextBox(QMessageBox::Ok);
     DialogSeam::answerNextFileName(path);
     WindowTest::clickChild(window.get(), "ImportButton");
+    return DialogSeam::shownBoxes().mid(asked);
 }
 
 QStringList RandomSession::exportThenImport()
@@ -531,11 +538,10 @@ QStringList RandomSession::importEarlierExport()
 
 QStringList RandomSession::importExport(const Export &exported)
 {
-    importFile(exported.path);
+    const QList<DialogSeam::ShownBox> boxes = importFile(exported.path);
     QStringList problems;
-    if (!DialogSeam::shownBoxes().isEmpty())
-        problems << QStringLiteral("the exported file was refused: ") +
-                        DialogSeam::shownBoxes().first().text;
+    if (!boxes.isEmpty())
+        problems << QStringLiteral("the exported file was refused: ") + boxes.first().text;
     if (platform() != exported.platform)
         problems << QStringLiteral("import selected the platform ") + platform();
     if (!(exported.records == Snapshot()))
@@ -575,11 +581,10 @@ QStringList RandomSession::importBrokenFile()
     const Snapshot records;
     const ShownWindow shown = WindowTest::shownWindow(window.get());
     const QString platformBefore = platform();
-    DialogSeam::answerNextBox(QMessageBox::Ok);
-    importFile(path);
+    const int boxes = importFile(path, true).size();
     const ShownWindow after = WindowTest::shownWindow(window.get());
     QStringList problems;
-    if (DialogSeam::shownBoxes().size() != 1)
+    if (boxes != 1)
         problems << QStringLiteral("the broken file was not refused");
     if (!(records == Snapshot()) || platform() != platformBefore)
         problems << QStringLiteral("a refused file changed the project");

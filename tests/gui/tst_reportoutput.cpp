@@ -145,7 +145,8 @@ void ReportOutputTest::pdfIsTitledA4LandscapeWithTheReport()
         QSKIP("poppler-utils (pdfinfo, pdftotext) are not installed");
     addLighting("Lighting-1");
     const QString path = directory.filePath("site.table.pdf");
-    window->writeReportPdf(path);
+    QString errorText;
+    QVERIFY(window->writeReportPdf(path, errorText));
 
     const QString info = pdfInfo(path);
     QVERIFY2(info.contains(QRegularExpression("Title:\\s+ZAREN800\\n")), qPrintable(info));
@@ -170,7 +171,8 @@ void ReportOutputTest::longPdfKeepsFullLinesAndIsReplaced()
         addLighting(QString("Lighting-%1").arg(i));
     addLogic();
     const QString path = directory.filePath("long.table.pdf");
-    window->writeReportPdf(path);
+    QString errorText;
+    QVERIFY(window->writeReportPdf(path, errorText));
 
     const QString info = pdfInfo(path);
     QVERIFY2(pageCount(info) >= 2, qPrintable(info));
@@ -189,7 +191,7 @@ void ReportOutputTest::longPdfKeepsFullLinesAndIsReplaced()
 
     // Written again for an empty project, the same file holds only the heading.
     WindowTest::resetProject();
-    window->writeReportPdf(path);
+    QVERIFY(window->writeReportPdf(path, errorText));
     QCOMPARE(pageCount(pdfInfo(path)), 1);
     const QString rewritten = pdfText(path);
     QVERIFY(rewritten.contains("ZAREN800 Room Controller Configuration"));

@@ -218,14 +218,21 @@ void WelcomeTest::lightingDeletePrunesWelcomeAndMasterOff()
     saveLighting("IN1", {1});
     saveLighting("IN2", {2});
     showWelcome();
-    saveWelcome({1});
+    saveWelcome({1, 2});
+    // A file may hold a second Welcome function: it is pruned too, though the first one stays.
+    const WelcomeRecord second{"Welcome-2", "ENABLE",  "DISABLE", "DISABLE", "DISABLE",
+                               "DISABLE",   "DISABLE", "DISABLE", "DISABLE"};
+    welcomeStore().add(second);
+    list()->addItem(second.name);
     addMasterOff("MasterOff-1", "IN5", {1});
     addMasterOff("MasterOff-2", "IN6", {1, 2});
 
     deleteLighting(0); // the only function on C1
-    QVERIFY(welcomeStore().isEmpty());
-    QCOMPARE(list()->count(), 0);
-    QCOMPARE(child<QToolBox>(window.get(), "toolBox")->itemText(0), QStringLiteral("Welcome [0]"));
+    QCOMPARE(welcomeStore().size(), 1);
+    QCOMPARE(welcomeStore().find(QStringLiteral("Welcome-1"))->controlOutC1,
+             QStringLiteral("DISABLE"));
+    QCOMPARE(list()->count(), 1);
+    QCOMPARE(child<QToolBox>(window.get(), "toolBox")->itemText(0), QStringLiteral("Welcome [1]"));
 
     QListWidget *masterOffList = child<QListWidget>(window.get(), "listWidget_MasterOff");
     QCOMPARE(masterOffList->count(), 1);
@@ -239,6 +246,7 @@ void WelcomeTest::lightingDeletePrunesWelcomeAndMasterOff()
              QStringLiteral("Master Off [1]"));
     QCOMPARE(child<QLineEdit>(window.get(), "lineEditMasterOffName")->text(),
              QStringLiteral("MasterOff-2"));
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
 void WelcomeTest::sharedPulseOutputStaysControlled()
