@@ -1,6 +1,7 @@
 #include "cli/projectio.h"
 
 #include "cli/output.h"
+#include "model/stores.h"
 #include "model/version.h"
 
 #include <QFile>
@@ -73,6 +74,15 @@ bool Cli::readProject(const QString &path, ProjectFileContent &content)
         return true;
     reportRefusal(path, content);
     return false;
+}
+
+bool Cli::importProject(const QString &path, ProjectFileContent &content)
+{
+    if (!readProject(path, content))
+        return false;
+    startBlankProject();
+    rebuildProject(content.document);
+    return true;
 }
 
 bool Cli::readWholeFile(const QString &path, QByteArray &bytes)

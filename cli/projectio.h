@@ -21,6 +21,10 @@ QString shownPath(const QString &path);
 // commands that show or write out a file so that it can be mended.
 bool readProject(const QString &path, ProjectFileContent &content);
 
+// Reads a project file as readProject does and, when it is accepted, puts its
+// functions into the stores as Import Project does, on a blank project.
+bool importProject(const QString &path, ProjectFileContent &content);
+
 // Reports why a file is refused, in the words of the window's details.
 void reportRefusal(const QString &path, const ProjectFileContent &content);
 

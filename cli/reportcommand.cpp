@@ -2,7 +2,6 @@
 #include "cli/output.h"
 #include "cli/projectio.h"
 #include "model/clock.h"
-#include "model/stores.h"
 #include "model/version.h"
 #include "render/reportpdf.h"
 #include "report/configurationreport.h"
@@ -31,10 +30,8 @@ int ReportCommand::run(const QCommandLineParser &parser)
 {
     const QString path = parser.positionalArguments().first();
     ProjectFileContent content;
-    if (!Cli::readProject(path, content))
+    if (!Cli::importProject(path, content))
         return Cli::Failure;
-    startBlankProject();
-    rebuildProject(content.document);
     const QDateTime time =
         parser.isSet(QStringLiteral("now")) ? Clock::now() : createTime(content.document);
     const QString report = buildConfigurationReport(

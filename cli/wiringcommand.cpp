@@ -131,10 +131,8 @@ int WiringCommand::run(const QCommandLineParser &parser)
 {
     const QString path = parser.positionalArguments().first();
     ProjectFileContent content;
-    if (!Cli::readProject(path, content))
+    if (!Cli::importProject(path, content))
         return Cli::Failure;
-    startBlankProject();
-    rebuildProject(content.document);
     const Platform platform = platformFromType(content.platformType);
     const WiringSheet sheet{QFileInfo(Cli::shownPath(path)).fileName(), platformText(platform),
                             content.document.value(QStringLiteral("CreateTime")).toString(),
