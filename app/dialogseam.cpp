@@ -54,6 +54,19 @@ int DialogSeam::execMessageBox(QMessageBox &box)
     return s.boxAnswers.dequeue();
 }
 
+void DialogSeam::showFileBox(const QString &title, const QString &text,
+                             const QString &informativeText, const QString &detailedText)
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setInformativeText(informativeText);
+    box.setDetailedText(detailedText);
+    box.setStandardButtons(QMessageBox::Ok);
+    execMessageBox(box);
+}
+
 QString DialogSeam::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter)
 {

@@ -33,6 +33,11 @@ public:
                                    const QString &filter);
     // Any other modal dialog (the print dialog); returns QDialog::exec's result.
     static int execDialog(QDialog &dialog);
+    // The box of a file that could not be read or written: warning icon, a
+    // single OK, no parent window.
+    static void showFileBox(const QString &title, const QString &text,
+                            const QString &informativeText = QString(),
+                            const QString &detailedText = QString());
 
     // --- Test side ---
     // From now on no dialog is shown: each call takes the next queued answer.

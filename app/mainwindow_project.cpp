@@ -26,26 +26,11 @@ QString startingPath()
            QStringLiteral("/config.rccfg");
 }
 
-// Every box of export and import: warning icon, a single OK, no parent window.
-void showFileBox(const QString &title, const QString &text,
-                 const QString &informativeText = QString(),
-                 const QString &detailedText = QString())
-{
-    QMessageBox box;
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(title);
-    box.setText(text);
-    box.setInformativeText(informativeText);
-    box.setDetailedText(detailedText);
-    box.setStandardButtons(QMessageBox::Ok);
-    DialogSeam::execMessageBox(box);
-}
-
 void showImportRejection(const QString &path, const ProjectFileContent &content)
 {
     const ProjectMessage message = rejectionMessage(content);
-    showFileBox(message.title, message.text, message.informativeText,
-                rejectionDetails(path, content));
+    DialogSeam::showFileBox(message.title, message.text, message.informativeText,
+                            rejectionDetails(path, content));
 }
 
 // The save dialog confirms only the name as typed, not the one export
@@ -65,7 +50,7 @@ bool confirmReplace(QWidget *parent, const QString &path)
 // The project file is written and stays so; only its report is missing.
 void showPdfFailure(const QString &projectPath, const QString &pdfPath, const QString &reason)
 {
-    showFileBox(
+    DialogSeam::showFileBox(
         MainWindow::tr("File Error"), MainWindow::tr("The report PDF was not saved!"),
         MainWindow::tr("%1: %2\n\nThe project file %3 was saved.")
             .arg(QDir::toNativeSeparators(pdfPath), reason, QDir::toNativeSeparators(projectPath)));
@@ -126,7 +111,7 @@ bool MainWindow::exportProject()
     encryptProjectData(bytes);
     QString errorText;
     if (!ProjectSave::write(path, bytes, errorText)) {
-        showFileBox(tr("File Error"), tr("The project was not saved!"), errorText);
+        DialogSeam::showFileBox(tr("File Error"), tr("The project was not saved!"), errorText);
         return false;
     }
     showProjectFile(path);

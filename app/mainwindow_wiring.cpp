@@ -2,6 +2,7 @@
 #include "dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
+#include "project/projectdocument.h"
 #include "project/projectsave.h"
 #include "render/wiringsheet.h"
 #include "ui_mainwindow.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QIcon>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 void MainWindow::setUpWiring()
@@ -37,20 +37,10 @@ void MainWindow::exportWiringSheet()
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     const WiringSheet sheet{QFileInfo(path).fileName(), ui->comboBox_PlatformType->currentText(),
-                            Clock::now().toString(QStringLiteral("dd-MM-yyyy HH:mm:ss")),
-                            terminalView(currentPlatform())};
+                            createTimeText(Clock::now()), terminalView(currentPlatform())};
     QString errorText;
     const bool written = ProjectSave::write(
-        path,
-        [&sheet](QIODevice *file) {
-            writeWiringSheet(sheet, file);
-            return true;
-        },
-        errorText);
-    if (written)
-        return;
-    QMessageBox box(QMessageBox::Warning, tr("File Error"), tr("The wiring sheet was not saved!"),
-                    QMessageBox::Ok);
-    box.setInformativeText(errorText);
-    DialogSeam::execMessageBox(box);
+        path, [&sheet](QIODevice *file) { return writeWiringSheet(sheet, file); }, errorText);
+    if (!written)
+        DialogSeam::showFileBox(tr("File Error"), tr("The wiring sheet was not saved!"), errorText);
 }

@@ -120,3 +120,15 @@ bool Cli::writeFile(const QString &path, bool force, const ProjectSave::Writer &
     QString errorText;
     return ProjectSave::write(path, writer, errorText) || reportWriteError(path, errorText);
 }
+
+bool Cli::writeTextOrPdf(const QString &output, bool force, const QString &text,
+                         const ProjectSave::Writer &pdf)
+{
+    if (output.isEmpty()) {
+        out() << text;
+        return true;
+    }
+    if (output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return writeFile(output, force, pdf);
+    return writeFile(output, text.toUtf8(), force);
+}

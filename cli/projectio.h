@@ -39,4 +39,10 @@ bool writeFile(const QString &path, const QByteArray &bytes, bool force);
 // The same for content that a writer puts into the open file.
 bool writeFile(const QString &path, bool force, const ProjectSave::Writer &writer);
 
+// Puts a command's result where -o sends it: text on standard output when
+// output is empty, the PDF that pdf writes when its name ends in ".pdf", else
+// the text.
+bool writeTextOrPdf(const QString &output, bool force, const QString &text,
+                    const ProjectSave::Writer &pdf);
+
 } // namespace Cli

@@ -37,16 +37,8 @@ int ReportCommand::run(const QCommandLineParser &parser)
     const QString report = buildConfigurationReport(
         ReportSource::processStores(), platformText(platformFromType(content.platformType)),
         programVersion(), time);
-    const QString output = parser.value(QStringLiteral("output"));
-    if (output.isEmpty()) {
-        Cli::out() << report;
-        return Cli::Success;
-    }
-    const bool force = parser.isSet(QStringLiteral("force"));
-    const bool pdf = output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-    const bool written =
-        pdf ? Cli::writeFile(output, force,
-                             [&](QIODevice *file) { return writeReportPdf(report, file); })
-            : Cli::writeFile(output, report.toUtf8(), force);
+    const bool written = Cli::writeTextOrPdf(
+        parser.value(QStringLiteral("output")), parser.isSet(QStringLiteral("force")), report,
+        [&report](QIODevice *file) { return writeReportPdf(report, file); });
     return written ? Cli::Success : Cli::Failure;
 }

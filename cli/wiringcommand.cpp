@@ -137,23 +137,12 @@ int WiringCommand::run(const QCommandLineParser &parser)
     const WiringSheet sheet{QFileInfo(Cli::shownPath(path)).fileName(), platformText(platform),
                             content.document.value(QStringLiteral("CreateTime")).toString(),
                             terminalView(platform)};
-
-    const QString output = parser.value(QStringLiteral("output"));
-    const bool force = parser.isSet(QStringLiteral("force"));
-    if (output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        const bool written = Cli::writeFile(output, force, [&](QIODevice *file) {
-            writeWiringSheet(sheet, file);
-            return true;
-        });
-        return written ? Cli::Success : Cli::Failure;
-    }
     const QVector<Terminal> rows = sheetTerminals(sheet.terminals);
     const QString table = parser.isSet(QStringLiteral("json"))  ? jsonTable(sheet, rows)
                           : parser.isSet(QStringLiteral("csv")) ? csvTable(rows)
                                                                 : textTable(rows);
-    if (output.isEmpty()) {
-        Cli::out() << table;
-        return Cli::Success;
-    }
-    return Cli::writeFile(output, table.toUtf8(), force) ? Cli::Success : Cli::Failure;
+    const bool written = Cli::writeTextOrPdf(
+        parser.value(QStringLiteral("output")), parser.isSet(QStringLiteral("force")), table,
+        [&sheet](QIODevice *file) { return writeWiringSheet(sheet, file); });
+    return written ? Cli::Success : Cli::Failure;
 }

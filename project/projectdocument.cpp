@@ -805,6 +805,11 @@ QDateTime createTime(const QJsonObject &document)
                                  QLatin1String(createTimeFormat));
 }
 
+QString createTimeText(const QDateTime &time)
+{
+    return time.toString(QLatin1String(createTimeFormat));
+}
+
 // --- Writing ---
 
 QJsonObject buildProjectDocument(const QString &platformType, const QString &version,
@@ -821,7 +826,7 @@ QJsonObject buildProjectDocument(const QString &platformType, const QString &ver
     document.insert(QStringLiteral("EnergySaving"), arrayOf(energySavingStore()));
     document.insert(QStringLiteral("AirConditioner"), arrayOf(airConStore()));
     document.insert(QStringLiteral("DNDMUR"), arrayOf(dndMurStore()));
-    document.insert(QStringLiteral("CreateTime"), time.toString(QLatin1String(createTimeFormat)));
+    document.insert(QStringLiteral("CreateTime"), createTimeText(time));
     document.insert(QStringLiteral("Version"), version);
     document.insert(QStringLiteral("PlatformType"), platformType);
     return document;

@@ -131,6 +131,8 @@ QString shownValue(const QJsonValue &value);
 
 // The export time the document carries; invalid when it has none.
 QDateTime createTime(const QJsonObject &document);
+// A time as CreateTime holds it: "09-12-2026 19:20:00".
+QString createTimeText(const QDateTime &time);
 
 // "MV210" selects the small controller, any other text the large one.
 Platform platformFromType(const QString &platformType);

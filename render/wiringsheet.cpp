@@ -65,21 +65,22 @@ public:
         const QVector<Row> rows = tableRows();
         QVector<Page> pages{{firstTableTop(), {}}};
         qreal y = firstTableTop() + headerHeight();
+        // A new page when height does not fit below y, unless this one is still empty.
+        const auto makeRoomFor = [&](qreal height) {
+            if (y + height > bottom() && !pages.last().rows.isEmpty()) {
+                pages.append(Page{margin, {}});
+                y = margin + headerHeight();
+            }
+        };
         for (int i = 0; i < rows.size();) {
             int end = i;
             qreal groupHeight = 0;
             while (end < rows.size() && rows.at(end).group == rows.at(i).group)
                 groupHeight += rows.at(end++).height;
             // A terminal stays on one page unless it is longer than a page.
-            if (y + groupHeight > bottom() && !pages.last().rows.isEmpty()) {
-                pages.append(Page{margin, {}});
-                y = margin + headerHeight();
-            }
+            makeRoomFor(groupHeight);
             for (; i < end; ++i) {
-                if (y + rows.at(i).height > bottom() && !pages.last().rows.isEmpty()) {
-                    pages.append(Page{margin, {}});
-                    y = margin + headerHeight();
-                }
+                makeRoomFor(rows.at(i).height);
                 pages.last().rows.append(rows.at(i));
                 y += rows.at(i).height;
             }
@@ -209,9 +210,11 @@ private:
 
 } // namespace
 
-void printWiringSheet(const WiringSheet &sheet, QPagedPaintDevice *device)
+bool printWiringSheet(const WiringSheet &sheet, QPagedPaintDevice *device)
 {
     QPainter painter(device);
+    if (!painter.isActive())
+        return false;
     const qreal scale = device->logicalDpiX() / 72.0;
     painter.scale(scale, scale);
     const SheetLayout layout(sheet, QSizeF(device->width() / scale, device->height() / scale));
@@ -221,14 +224,15 @@ void printWiringSheet(const WiringSheet &sheet, QPagedPaintDevice *device)
             device->newPage();
         layout.drawPage(painter, pages.at(i), i + 1, pages.size());
     }
+    return true;
 }
 
-void writeWiringSheet(const WiringSheet &sheet, QIODevice *device)
+bool writeWiringSheet(const WiringSheet &sheet, QIODevice *device)
 {
     QPdfWriter writer(device);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QStringLiteral("ZAREN800 Wiring Sheet"));
-    printWiringSheet(sheet, &writer);
+    return printWiringSheet(sheet, &writer);
 }

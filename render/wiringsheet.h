@@ -18,7 +18,8 @@ struct WiringSheet {
     QVector<Terminal> terminals;
 };
 
-// Lays the sheet out on the device's pages (a PDF writer or a printer).
-void printWiringSheet(const WiringSheet &sheet, QPagedPaintDevice *device);
+// Lays the sheet out on the device's pages (a PDF writer or a printer). False
+// when the device could not be drawn on.
+bool printWiringSheet(const WiringSheet &sheet, QPagedPaintDevice *device);
 // Writes the sheet as an A4 portrait PDF into an open device.
-void writeWiringSheet(const WiringSheet &sheet, QIODevice *device);
+bool writeWiringSheet(const WiringSheet &sheet, QIODevice *device);
