@@ -10,14 +10,6 @@ namespace
 constexpr int masterOffToolBoxIndex = 1;
 constexpr int masterOffLimit = 4;
 
-// LED output of the Master Off function saved last: its box stays disabled,
-// so a function cannot switch off its own feedback LED. Two blanks after a delete.
-QString &masterOffLedName()
-{
-    static QString name;
-    return name;
-}
-
 // An update that moves the LED off an output that nothing else holds frees
 // that output, and the function may then no longer control it: saved, it
 // would be pruned, and deleted when that was all it controlled. Returns the
@@ -57,7 +49,7 @@ void MainWindow::fillMasterOffChoices(int keepInputIndex, int keepLedIndex)
     fillChoices(ui->comboBox_MasterOffLedOutput, outputs, keepLedIndex);
     disableAbsentOutputs(masterOffOutputBoxes(), currentPlatform());
     for (const OutputEntry *entry : outputs) {
-        const bool controllable = entry->useCount != 0 && entry->name != masterOffLedName() &&
+        const bool controllable = entry->useCount != 0 && entry->name != masterOffLedMemory() &&
                                   entry->masterOffLocked == 0;
         setMasterOffOutputEnabled(entry->id, controllable);
     }
@@ -141,7 +133,7 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
 
     pruneReleasedOutputs(commitRecord(masterOffStore(), list, record, update, name));
     if (!record.LedOutput.isEmpty())
-        masterOffLedName() = record.LedOutput;
+        masterOffLedMemory() = record.LedOutput;
     resetMasterOffForm();
     finishSave(list, info, ui->toolBox, masterOffToolBoxIndex, tr("Master Off ["));
 }
@@ -153,7 +145,7 @@ void MainWindow::on_pushButtonMasterOffDelete_clicked()
     ClaimSet released;
     if (!removeCurrentRecord(masterOffStore(), ui->listWidget_MasterOff, released))
         return;
-    masterOffLedName() = QStringLiteral("  ");
+    masterOffLedMemory() = QStringLiteral("  ");
     resetMasterOffForm();
     setCountTitle(ui->toolBox, masterOffToolBoxIndex, tr("Master Off ["),
                   ui->listWidget_MasterOff->count());

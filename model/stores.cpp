@@ -117,6 +117,12 @@ void clearWelcomeRecords()
     welcomeStore().clear();
 }
 
+QString &masterOffLedMemory()
+{
+    static QString name;
+    return name;
+}
+
 int savedFunctionCount()
 {
     int count = 0;

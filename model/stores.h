@@ -30,6 +30,10 @@ bool releaseDndMurRecords();
 bool releaseMasterOffRecords();
 // Welcome owns no I/O: the store is simply emptied.
 void clearWelcomeRecords();
+// The LED output of the Master Off function saved last ("C3"), two blanks
+// after a Master Off delete, empty at start: the Master Off editor keeps that
+// output's box disabled, so a function cannot switch off its own LED.
+QString &masterOffLedMemory();
 // The number of saved functions of all types.
 int savedFunctionCount();
 // Empties every store, giving back all claims.

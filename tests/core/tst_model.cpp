@@ -1,6 +1,8 @@
 #include "model/catalogue.h"
+#include "model/projectsnapshot.h"
 #include "model/stores.h"
 #include "tests/support/blankproject.h"
+#include "tests/support/sampleproject.h"
 
 #include <QtTest>
 
@@ -20,6 +22,7 @@ private slots:
     void storeFindsReplacesAndRemoves();
     void releaseRecordsGivesBackEveryClaim();
     void releaseKeepsLockFlags();
+    void snapshotPutsBackTheWholeProject();
 };
 
 namespace
@@ -236,6 +239,40 @@ void ModelTest::releaseKeepsLockFlags()
     QCOMPARE(c5->useCount, ClaimCount(0));
     QCOMPARE(int(c5->masterOffLocked), 1);
     QCOMPARE(int(c5->welcomeLocked), 1);
+}
+
+// Stores with their order, counters, the locks of a deleted shutter and the
+// Master Off LED memory all come back, whatever happened in between.
+void ModelTest::snapshotPutsBackTheWholeProject()
+{
+    SampleProject::fill();
+    SampleProject::claim();
+    ShutterRecord shutter = shutterStore().records().first();
+    releaseShutterRecords();
+    shutter.name = QStringLiteral("Second Blind");
+    shutterStore().add(shutter);
+    masterOffLedMemory() = QStringLiteral("C3");
+    const ProjectSnapshot taken = takeProjectSnapshot();
+    const SampleProject::Snapshot records;
+    const QVector<OutputEntry> outputs = OutputCatalogue::instance().rows();
+    const QVector<InputEntry> inputs = InputCatalogue::instance().rows();
+
+    startBlankProject();
+    masterOffLedMemory().clear();
+    lightingStore().add(LightingRecord{});
+    restoreProjectSnapshot(taken);
+
+    QCOMPARE(masterOffLedMemory(), QStringLiteral("C3"));
+    QVERIFY(SampleProject::Snapshot() == records);
+    for (int i = 0; i < outputs.size(); ++i) {
+        const OutputEntry &now = OutputCatalogue::instance().rows().at(i);
+        QCOMPARE(now.useCount, outputs.at(i).useCount);
+        QCOMPARE(now.pulseUseCount, outputs.at(i).pulseUseCount);
+        QCOMPARE(now.masterOffLocked, outputs.at(i).masterOffLocked);
+        QCOMPARE(now.welcomeLocked, outputs.at(i).welcomeLocked);
+    }
+    for (int i = 0; i < inputs.size(); ++i)
+        QCOMPARE(InputCatalogue::instance().rows().at(i).useCount, inputs.at(i).useCount);
 }
 
 QTEST_APPLESS_MAIN(ModelTest)
