@@ -117,6 +117,7 @@ private slots:
     void unpackThenPackReproducesTheFile();
     void reportEqualsTheWindowsReport();
     void wiringListsEveryTerminal();
+    void nothingIsOverwrittenWithoutForce_data();
     void nothingIsOverwrittenWithoutForce();
     void everyCommandFollowsTheExitStatusTable_data();
     void everyCommandFollowsTheExitStatusTable();
@@ -377,16 +378,30 @@ void CliTest::wiringListsEveryTerminal()
     }
 }
 
+void CliTest::nothingIsOverwrittenWithoutForce_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QByteArray>("written"); // how the file that replaces it begins
+    QTest::newRow("unpack") << "unpack"
+                            << "kept.json" << QByteArray("{");
+    QTest::newRow("wiring sheet") << "wiring"
+                                  << "kept.pdf" << QByteArray("%PDF");
+}
+
 void CliTest::nothingIsOverwrittenWithoutForce()
 {
+    QFETCH(QString, command);
+    QFETCH(QString, output);
+    QFETCH(QByteArray, written);
     const QString path = write(QStringLiteral("site.rccfg"), projectFile());
-    const QString target = write(QStringLiteral("kept.json"), "precious");
-    const Run run = tool({"unpack", path, "-o", target});
+    const QString target = write(output, "precious");
+    const Run run = tool({command, path, "-o", target});
     QCOMPARE(run.status, 2);
     QCOMPARE(run.err, target + QStringLiteral(": exists; give --force to replace it\n"));
     QCOMPARE(readAll(target), QByteArray("precious"));
-    QCOMPARE(tool({"unpack", path, "-o", target, "--force"}).status, 0);
-    QVERIFY(readAll(target).startsWith("{"));
+    QCOMPARE(tool({command, path, "-o", target, "--force"}).status, 0);
+    QVERIFY(readAll(target).startsWith(written));
 }
 
 // The man page's table. Arguments name files the test makes in its directory.

@@ -158,6 +158,12 @@ void LightingTest::eachBoxDrivesItsOwnOutput()
     WindowTest::clickListItem(list(), 0);
     for (int m = 1; m <= 8; ++m)
         QCOMPARE(box(m)->isChecked(), m == n);
+    // The opened function's other type offers every free output again; its
+    // own output stays held by the saved function.
+    WindowTest::choose(combo("comboBox_LightingControlType"), n % 2 ? "ON/OFF" : "PULSE");
+    QVector<bool> free(8, true);
+    free[n - 1] = false;
+    QCOMPARE(enabledBoxes(), free);
 }
 
 void LightingTest::pulseFunctionsShareOutputs()

@@ -135,8 +135,15 @@ void RestartTest::commandLineOutcomes_data()
                                << "FILE at a time.\n\nUsage:";
     QTest::newRow("file") << QStringList{"a.rccfg"} << -1 << QString()
                           << "could not connect to display";
-    QTest::newRow("toolkit option") << QStringList{"-style", "fusion", "a.rccfg"} << -1 << QString()
-                                    << "could not connect to display";
+    // The toolkit's own options, their values not taken for the file.
+    for (const char *option : {"platform", "platformtheme", "plugin", "display", "qwindowgeometry",
+                               "qwindowtitle", "qwindowicon", "style", "stylesheet", "session"}) {
+        const QString value = option == QByteArray("platform") ? "xcb" : "value";
+        QTest::newRow(option) << QStringList{QLatin1Char('-') + option, value, "a.rccfg"} << -1
+                              << QString() << "could not connect to display";
+    }
+    QTest::newRow("reverse") << QStringList{"-reverse", "a.rccfg"} << -1 << QString()
+                             << "could not connect to display";
 }
 
 void RestartTest::commandLineOutcomes()
@@ -161,13 +168,16 @@ void RestartTest::commandLineOutcomes()
 
 void RestartTest::fileArgumentImportsAsImportDoes_data()
 {
+    QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("document");
     QTest::addColumn<QString>("box");
-    QTest::newRow("accepted")
-        << QByteArray(R"({"PlatformType":"MV210","Version":"v2.0.2","Welcome":[{"name":"Hi"}]})")
-        << QString();
+    const QByteArray accepted(
+        R"({"PlatformType":"MV210","Version":"v2.0.2","Welcome":[{"name":"Hi"}]})");
+    QTest::newRow("accepted") << QStringList() << accepted << QString();
+    QTest::newRow("after -platform offscreen")
+        << QStringList{"-platform", "offscreen"} << accepted << QString();
     QTest::newRow("other version")
-        << QByteArray(R"({"PlatformType":"MV210","Version":"v2.0.3"})")
+        << QStringList() << QByteArray(R"({"PlatformType":"MV210","Version":"v2.0.3"})")
         << "The selected file version is not compatible. Version is on the home page.";
 }
 
@@ -175,6 +185,7 @@ void RestartTest::fileArgumentImportsAsImportDoes_data()
 // from the same file; a restart starts empty.
 void RestartTest::fileArgumentImportsAsImportDoes()
 {
+    QFETCH(QStringList, options);
     QFETCH(QByteArray, document);
     QFETCH(QString, box);
     QTemporaryDir dir;
@@ -203,7 +214,7 @@ void RestartTest::fileArgumentImportsAsImportDoes()
     };
     int passes = 0;
     QTest::ignoreMessage(QtDebugMsg, "Performing application reboot...");
-    QCOMPARE(runPasses({path}, {importAgainThenRestart, checkAndExit}, &passes), 0);
+    QCOMPARE(runPasses(options << path, {importAgainThenRestart, checkAndExit}, &passes), 0);
 
     QCOMPARE(boxFromArgument, box);
     QCOMPARE(DialogSeam::shownBoxes().size(), box.isEmpty() ? 0 : 2); // the button's too
