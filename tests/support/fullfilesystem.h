@@ -3,9 +3,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A real file system that runs out of space: a tmpfs of 64 KiB mounted in a
-// private mount namespace of the calling thread (as root, or in a user
-// namespace where the kernel allows one), so that nothing outlives the test.
+// A real file system that runs out of space: a tmpfs of 64 KiB mounted, as
+// root, in a private mount namespace of the calling thread (and the processes
+// it starts), so that no mount outlives the test.
 class FullFileSystem
 {
 public:
