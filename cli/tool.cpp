@@ -2,6 +2,8 @@
 #include "cli/output.h"
 #include "model/version.h"
 
+#include <QIODevice>
+
 std::vector<std::unique_ptr<Command>> allCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
