@@ -1,7 +1,9 @@
 #include "dialogseam.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace
@@ -65,6 +67,19 @@ void DialogSeam::showFileBox(const QString &title, const QString &text,
     box.setDetailedText(detailedText);
     box.setStandardButtons(QMessageBox::Ok);
     execMessageBox(box);
+}
+
+bool DialogSeam::askReplace(QWidget *parent, const QString &title, const QString &path)
+{
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(title);
+    box.setText(
+        QCoreApplication::translate("MainWindow", "%1 already exists. Do you want to replace it?")
+            .arg(QFileInfo(path).fileName()));
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return execMessageBox(box) == QMessageBox::Yes;
 }
 
 QString DialogSeam::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,

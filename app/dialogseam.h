@@ -38,6 +38,9 @@ public:
     static void showFileBox(const QString &title, const QString &text,
                             const QString &informativeText = QString(),
                             const QString &detailedText = QString());
+    // Asks before a file that the save dialog did not confirm is replaced (the
+    // program completed the typed name); true for Yes.
+    static bool askReplace(QWidget *parent, const QString &title, const QString &path);
 
     // --- Test side ---
     // From now on no dialog is shown: each call takes the next queued answer.

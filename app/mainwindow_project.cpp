@@ -3,14 +3,13 @@
 #include "mainwindow.h"
 #include "model/clock.h"
 #include "model/stores.h"
-#include "project/envelope.h"
+#include "project/exportcheck.h"
 #include "project/projectdocument.h"
 #include "project/projectsave.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 namespace
@@ -33,18 +32,16 @@ void showImportRejection(const QString &path, const ProjectFileContent &content)
                             rejectionDetails(path, content));
 }
 
-// The save dialog confirms only the name as typed, not the one export
-// completes with ".rccfg".
-bool confirmReplace(QWidget *parent, const QString &path)
+// Nothing is written; the user can rename or change these functions first.
+void showExportRefusal(const QStringList &changes)
 {
-    QMessageBox box(parent);
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(MainWindow::tr("Save File"));
-    box.setText(MainWindow::tr("%1 already exists. Do you want to replace it?")
-                    .arg(QFileInfo(path).fileName()));
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::No);
-    return DialogSeam::execMessageBox(box) == QMessageBox::Yes;
+    DialogSeam::showFileBox(
+        MainWindow::tr("Project not exported"),
+        MainWindow::tr("The project cannot be exported as it is: the file would not read back "
+                       "as this project."),
+        MainWindow::tr("%1\n\nNothing was written. Rename or change these functions, then "
+                       "export again.")
+            .arg(changes.join(QLatin1Char('\n'))));
 }
 
 // The project file is written and stays so; only its report is missing.
@@ -102,16 +99,22 @@ bool MainWindow::exportProject()
         DialogSeam::getSaveFileName(this, tr("Save File"), startingPath(), tr(exportFilter));
     if (chosenPath.isEmpty())
         return false;
+    // The save dialog confirmed only the name as typed.
     const QString path = projectFilePath(chosenPath);
-    if (path != chosenPath && QFileInfo::exists(path) && !confirmReplace(this, path))
+    if (path != chosenPath && QFileInfo::exists(path) &&
+        !DialogSeam::askReplace(this, tr("Save File"), path))
         return false;
 
-    QByteArray bytes = projectText(
+    const CheckedExport checked = checkExport(
         buildProjectDocument(ui->comboBox_PlatformType->currentText(), versionText, Clock::now()));
-    encryptProjectData(bytes);
+    if (!checked.changes.isEmpty()) {
+        showExportRefusal(checked.changes);
+        return false;
+    }
     QString errorText;
-    if (!ProjectSave::write(path, bytes, errorText)) {
-        DialogSeam::showFileBox(tr("File Error"), tr("The project was not saved!"), errorText);
+    if (!ProjectSave::write(path, checked.bytes, errorText)) {
+        DialogSeam::showFileBox(tr("File Error"), tr("The project was not saved!"),
+                                tr("%1: %2").arg(QDir::toNativeSeparators(path), errorText));
         return false;
     }
     showProjectFile(path);

@@ -8,6 +8,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
@@ -29,18 +30,24 @@ void MainWindow::setUpWiring()
 void MainWindow::exportWiringSheet()
 {
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    QString path =
+    const QString chosenPath =
         DialogSeam::getSaveFileName(this, tr("Export Wiring Sheet"),
                                     desktop + QStringLiteral("/wiring.pdf"), tr("PDF (*.pdf)"));
-    if (path.isEmpty())
+    if (chosenPath.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
+    // The save dialog confirmed only the name as typed.
+    const QString path = chosenPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+                             ? chosenPath
+                             : chosenPath + QStringLiteral(".pdf");
+    if (path != chosenPath && QFileInfo::exists(path) &&
+        !DialogSeam::askReplace(this, tr("Export Wiring Sheet"), path))
+        return;
     const WiringSheet sheet{QFileInfo(path).fileName(), ui->comboBox_PlatformType->currentText(),
                             createTimeText(Clock::now()), terminalView(currentPlatform())};
     QString errorText;
     const bool written = ProjectSave::write(
         path, [&sheet](QIODevice *file) { return writeWiringSheet(sheet, file); }, errorText);
     if (!written)
-        DialogSeam::showFileBox(tr("File Error"), tr("The wiring sheet was not saved!"), errorText);
+        DialogSeam::showFileBox(tr("File Error"), tr("The wiring sheet was not saved!"),
+                                tr("%1: %2").arg(QDir::toNativeSeparators(path), errorText));
 }

@@ -1,5 +1,6 @@
 // The project file path for generated projects of 30, 300 and 3,000
-// functions: reading a file, writing its text, the report text and its PDF;
+// functions: reading a file, writing its text and checking that it reads
+// back, the report text and its PDF;
 // the terminal map and the Home page's picture drawn from it.
 // Each reports its fit to linear growth (the "BigO" and "RMS" rows).
 
@@ -7,6 +8,7 @@
 #include "model/stores.h"
 #include "model/terminals.h"
 #include "project/envelope.h"
+#include "project/exportcheck.h"
 #include "project/projectdocument.h"
 #include "render/devicepicture.h"
 #include "render/reportpdf.h"
@@ -98,6 +100,19 @@ void ExportText(benchmark::State &state)
     finish(state);
 }
 
+// What export adds before it writes: its bytes read back into the stores
+// and compared with the project, the open project put back.
+void ExportCheck(benchmark::State &state)
+{
+    const ProjectInStores project(int(state.range(0)));
+    const QJsonObject document = buildProjectDocument(platform, version, moment);
+    for (auto _ : state) {
+        if (!checkExport(document).changes.isEmpty())
+            state.SkipWithError("the generated project would not read back");
+    }
+    finish(state);
+}
+
 void ReportText(benchmark::State &state)
 {
     const ProjectInStores project(int(state.range(0)));
@@ -148,6 +163,7 @@ void projectSizes(benchmark::internal::Benchmark *benchmark)
 
 BENCHMARK(ReadProject)->Apply(projectSizes);
 BENCHMARK(ExportText)->Apply(projectSizes);
+BENCHMARK(ExportCheck)->Apply(projectSizes);
 BENCHMARK(ReportText)->Apply(projectSizes);
 BENCHMARK(ReportPdf)->Apply(projectSizes);
 BENCHMARK(TerminalView)->Apply(projectSizes);

@@ -2,7 +2,7 @@
 #include "cli/output.h"
 #include "cli/projectio.h"
 #include "model/version.h"
-#include "project/envelope.h"
+#include "project/exportcheck.h"
 #include "project/projectanalysis.h"
 
 #include <QJsonDocument>
@@ -56,8 +56,8 @@ void PackCommand::declare(QCommandLineParser &parser) const
     addForceOption(parser);
 }
 
-// Only a document with no findings goes to a controller; it is written in
-// the exact text form that export writes.
+// Only a document with no findings goes to a controller, written in the exact
+// text form that export writes, and only when it reads back as itself.
 int PackCommand::run(const QCommandLineParser &parser)
 {
     const QString output = parser.value(QStringLiteral("output"));
@@ -71,15 +71,21 @@ int PackCommand::run(const QCommandLineParser &parser)
         Cli::reportRefusal(path, content);
         return Cli::Failure;
     }
-    const QVector<Finding> findings = analyzeProject(content.document, content.platformType);
-    for (const Finding &finding : findings)
-        Cli::out() << Cli::shownPath(path) << ": " << finding.toString() << '\n';
+    QStringList findings;
+    for (const Finding &finding : analyzeProject(content.document, content.platformType))
+        findings << finding.toString();
+    CheckedExport checked;
+    if (findings.isEmpty()) {
+        checked = checkExport(content.document);
+        findings = checked.changes;
+    }
+    for (const QString &finding : findings)
+        Cli::out() << Cli::shownPath(path) << ": " << finding << '\n';
     if (!findings.isEmpty()) {
         Cli::err() << "pack: " << output << " not written\n";
         return Cli::Findings;
     }
-    QByteArray text = projectText(content.document);
-    encryptProjectData(text);
-    return Cli::writeFile(output, text, parser.isSet(QStringLiteral("force"))) ? Cli::Success
-                                                                               : Cli::Failure;
+    return Cli::writeFile(output, checked.bytes, parser.isSet(QStringLiteral("force")))
+               ? Cli::Success
+               : Cli::Failure;
 }

@@ -29,21 +29,23 @@ bool reportWriteError(const QString &where, const QString &errorText)
     return false;
 }
 
-// Text printed before must come out first.
-bool writeStandardOutput(const ProjectSave::Writer &writer)
+// Text printed before must come out first, and all must have come out.
+bool writeStandardOutput(const QByteArray &bytes)
 {
     Cli::out().flush();
     QIODevice *device = Cli::out().device();
-    const bool written = writer(device);
-    Cli::out().flush();
-    return written || reportWriteError(QStringLiteral("standard output"), device->errorString());
+    auto *file = qobject_cast<QFileDevice *>(device);
+    if (device->write(bytes) == bytes.size() && (!file || file->flush()))
+        return true;
+    return reportWriteError(QStringLiteral("standard output"), device->errorString());
 }
 
-bool writeDirectly(const QString &path, const ProjectSave::Writer &writer)
+// A device or a pipe (/dev/stdout): there is nothing to replace or read back.
+bool writeDirectly(const QString &path, const QByteArray &bytes)
 {
     Cli::out().flush();
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !writer(&file) || !file.flush())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
         return reportWriteError(path, file.errorString());
     return true;
 }
@@ -102,23 +104,25 @@ bool Cli::readWholeFile(const QString &path, QByteArray &bytes)
 
 bool Cli::writeFile(const QString &path, const QByteArray &bytes, bool force)
 {
-    return writeFile(path, force,
-                     [&](QIODevice *file) { return file->write(bytes) == bytes.size(); });
-}
-
-bool Cli::writeFile(const QString &path, bool force, const ProjectSave::Writer &writer)
-{
     if (isStandardStream(path))
-        return writeStandardOutput(writer);
+        return writeStandardOutput(bytes);
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return writeDirectly(path, writer);
+        return writeDirectly(path, bytes);
     if (!force && info.exists()) {
         err() << path << ": exists; give --force to replace it\n";
         return false;
     }
     QString errorText;
-    return ProjectSave::write(path, writer, errorText) || reportWriteError(path, errorText);
+    return ProjectSave::write(path, bytes, errorText) || reportWriteError(path, errorText);
+}
+
+bool Cli::writeFile(const QString &path, bool force, const ProjectSave::Writer &writer)
+{
+    QByteArray bytes;
+    if (!ProjectSave::render(writer, bytes))
+        return reportWriteError(path, QStringLiteral("its content could not be made"));
+    return writeFile(path, bytes, force);
 }
 
 bool Cli::writeTextOrPdf(const QString &output, bool force, const QString &text,

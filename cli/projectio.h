@@ -31,12 +31,12 @@ void reportRefusal(const QString &path, const ProjectFileContent &content);
 // Reads a file whole, reporting failure on standard error.
 bool readWholeFile(const QString &path, QByteArray &bytes);
 
-// Replaces path by bytes in one step, so that a failure leaves any old file
-// as it was; an existing file only when force is set. Standard output, a
-// device or a pipe (/dev/stdout) is written directly, there being nothing to
-// replace.
+// Replaces path by bytes through the one writer, so that a failure leaves any
+// old file as it was; an existing file only when force is set. Standard
+// output, a device or a pipe (/dev/stdout) is written directly, there being
+// nothing to replace, and flushed. Every failure is reported as "path: reason".
 bool writeFile(const QString &path, const QByteArray &bytes, bool force);
-// The same for content that a writer puts into the open file.
+// The same for content that a writer makes, in memory first.
 bool writeFile(const QString &path, bool force, const ProjectSave::Writer &writer);
 
 // Puts a command's result where -o sends it: text on standard output when

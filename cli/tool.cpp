@@ -2,6 +2,8 @@
 #include "cli/output.h"
 #include "model/version.h"
 
+#include <QIODevice>
+
 std::vector<std::unique_ptr<Command>> allCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
@@ -30,9 +32,7 @@ void printUsage(QTextStream &stream)
               "  --version  Shows the program version.\n";
 }
 
-} // namespace
-
-int runTool(const QStringList &arguments)
+int runCommand(const QStringList &arguments)
 {
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
@@ -44,12 +44,8 @@ int runTool(const QStringList &arguments)
         return Cli::Success;
     }
     for (const auto &command : allCommands()) {
-        if (command->name() == first) {
-            const int status = command->execute(arguments.mid(1));
-            Cli::out().flush();
-            Cli::err().flush();
-            return status;
-        }
+        if (command->name() == first)
+            return command->execute(arguments.mid(1));
     }
     if (first.isEmpty())
         Cli::err() << "zaren800-cfg: no command given\n\n";
@@ -57,4 +53,22 @@ int runTool(const QStringList &arguments)
         Cli::err() << "zaren800-cfg: unknown command \"" << first << "\"\n\n";
     printUsage(Cli::err());
     return Cli::Failure;
+}
+
+} // namespace
+
+// What was printed must have come out: a full disk or a closed pipe behind
+// standard output is a failure, not a success.
+int runTool(const QStringList &arguments)
+{
+    int status = runCommand(arguments);
+    QTextStream &out = Cli::out();
+    out.flush();
+    if (out.status() != QTextStream::Ok) {
+        Cli::err() << "standard output: " << out.device()->errorString() << '\n';
+        out.resetStatus();
+        status = Cli::Failure;
+    }
+    Cli::err().flush();
+    return status;
 }

@@ -14,6 +14,8 @@ Subscription &subscription()
     return instance;
 }
 
+int silences = 0;
+
 } // namespace
 
 void ProjectChange::listen(const void *owner, Listener listener)
@@ -29,6 +31,16 @@ void ProjectChange::stopListening(const void *owner)
 
 void ProjectChange::announce()
 {
-    if (subscription().listener)
+    if (subscription().listener && silences == 0)
         subscription().listener();
+}
+
+ProjectChange::Silence::Silence()
+{
+    ++silences;
+}
+
+ProjectChange::Silence::~Silence()
+{
+    --silences;
 }

@@ -17,4 +17,15 @@ void stopListening(const void *owner);
 
 void announce();
 
+// While one lives, nothing is announced: for a look that puts everything back
+// as it was (export reading its own file back into the stores).
+class Silence
+{
+public:
+    Silence();
+    ~Silence();
+    Silence(const Silence &) = delete;
+    Silence &operator=(const Silence &) = delete;
+};
+
 } // namespace ProjectChange

@@ -848,8 +848,12 @@ QString projectFilePath(const QString &chosenPath)
     return chosenPath.contains(extension) ? chosenPath : chosenPath + extension;
 }
 
+// Cutting five characters off a name without the extension could reach into
+// its folder ("d.rccfg/x" -> "d.rctable.pdf").
 QString reportPdfPath(const QString &projectPath)
 {
+    if (!projectPath.endsWith(QLatin1String(".rccfg")))
+        return projectPath + QStringLiteral(".table.pdf");
     return projectPath.chopped(5) + QStringLiteral("table.pdf");
 }
 

@@ -53,7 +53,8 @@ QByteArray projectText(const QJsonObject &document);
 
 // The chosen path with ".rccfg" appended unless it already contains it.
 QString projectFilePath(const QString &chosenPath);
-// The report PDF written beside a project file: "site.rccfg" -> "site.table.pdf".
+// The report PDF written beside a project file: "site.rccfg" -> "site.table.pdf";
+// a name without the extension gets ".table.pdf" appended.
 QString reportPdfPath(const QString &projectPath);
 
 // --- Reading ---

@@ -1,49 +1,92 @@
 #include "project/projectsave.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+#include <unistd.h>
+
 namespace
 {
 
-ProjectSave::FileFactory &installedFactory()
+// Unbuffered, every write reaches the file system at once: a buffer left for
+// QSaveFile::commit() could fail there unreported (QTBUG-75077). A short write
+// is continued, so that the error that stopped it is the system's.
+bool writeAll(QSaveFile &file, const QByteArray &bytes, QString &errorText)
 {
-    static ProjectSave::FileFactory factory;
-    return factory;
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 part = file.write(bytes.constData() + written, bytes.size() - written);
+        if (part <= 0) {
+            errorText = file.errorString();
+            return false;
+        }
+        written += part;
+    }
+    return true;
 }
 
-std::unique_ptr<QSaveFile> makeSaveFile(const QString &path)
+// Commit syncs too, but ignores its errors. A file system that cannot sync
+// is no failure.
+bool syncToDisk(QSaveFile &file, QString &errorText)
 {
-    if (installedFactory())
-        return installedFactory()(path);
-    return std::make_unique<QSaveFile>(path);
+    if (::fsync(file.handle()) == 0 || errno == EINVAL || errno == ENOTSUP)
+        return true;
+    errorText = qt_error_string(errno);
+    return false;
+}
+
+bool readsBackAs(const QString &path, const QByteArray &bytes, QString &errorText)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errorText = file.errorString();
+        return false;
+    }
+    const QByteArray onDisk = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        errorText = file.errorString();
+        return false;
+    }
+    if (onDisk != bytes) {
+        errorText = QStringLiteral("the file read back differs from what was written");
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-void ProjectSave::setFileFactory(FileFactory factory)
-{
-    installedFactory() = std::move(factory);
-}
-
 bool ProjectSave::write(const QString &path, const QByteArray &bytes, QString &errorText)
 {
-    return write(
-        path, [&](QIODevice *file) { return file->write(bytes) == bytes.size(); }, errorText);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        errorText = file.errorString();
+        return false;
+    }
+    if (!writeAll(file, bytes, errorText) || !syncToDisk(file, errorText)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        errorText = file.errorString();
+        return false;
+    }
+    return readsBackAs(path, bytes, errorText);
 }
 
 bool ProjectSave::write(const QString &path, const Writer &writer, QString &errorText)
 {
-    std::unique_ptr<QSaveFile> file = makeSaveFile(path);
-    if (!file->open(QIODevice::WriteOnly)) {
-        errorText = file->errorString();
+    QByteArray bytes;
+    if (!render(writer, bytes)) {
+        errorText = QStringLiteral("its content could not be made");
         return false;
     }
-    if (!writer(file.get())) {
-        errorText = file->errorString();
-        file->cancelWriting();
-        return false;
-    }
-    if (!file->commit()) {
-        errorText = file->errorString();
-        return false;
-    }
-    return true;
+    return write(path, bytes, errorText);
+}
+
+bool ProjectSave::render(const Writer &writer, QByteArray &bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return writer(&buffer);
 }

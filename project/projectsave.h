@@ -1,27 +1,29 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <functional>
-#include <memory>
 
-// Writes a project file so that an existing file is only ever replaced by a
-// complete new one.
+class QIODevice;
+
+// The one writer of every file the program and its companion write: a write
+// is done only when the file on disk holds exactly the bytes meant.
 namespace ProjectSave
 {
 
-// Makes the save file for a path. Tests install one that fails part-way; an
-// empty factory restores the plain QSaveFile.
-using FileFactory = std::function<std::unique_ptr<QSaveFile>(const QString &path)>;
-void setFileFactory(FileFactory factory);
-
-// False, with the system's reason in errorText, when the file cannot be
-// opened, written or committed; the previous file is then left as it was.
+// Replaces the file at path by bytes in one step: written, flushed and synced
+// to the disk, committed, then read back and compared. False, with the
+// system's reason in errorText ("No space left on device"), when any of that
+// fails; a failure before the commit leaves an existing file as it was.
 bool write(const QString &path, const QByteArray &bytes, QString &errorText);
-// The same for content that writer puts into the open file; it returns false
-// when its writing failed.
-using Writer = std::function<bool(QIODevice *file)>;
+
+// Content that a writer puts into a device (a PDF writer, say); false when
+// the writer failed.
+using Writer = std::function<bool(QIODevice *device)>;
+// The same for what writer makes. It writes into memory first, so that no
+// error of the file can be lost inside the writer (a PDF painter reports none).
 bool write(const QString &path, const Writer &writer, QString &errorText);
+// What writer makes, in memory; false when it failed.
+bool render(const Writer &writer, QByteArray &bytes);
 
 } // namespace ProjectSave

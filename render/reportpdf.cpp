@@ -73,8 +73,8 @@ bool writePdf(const QString &report, QPdfWriter &writer)
 
 } // namespace
 
-// Through a save file, which also catches what the PDF writer does not
-// report: a write that failed on the way (a full disk) fails the commit.
+// Made in memory, then written by the one writer: the PDF writer itself
+// would not report a disk that fills up on the way.
 bool writeReportPdf(const QString &report, const QString &path, QString &errorText)
 {
     return ProjectSave::write(

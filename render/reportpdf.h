@@ -17,6 +17,6 @@ bool printReport(const QString &report, QPagedPaintDevice *device);
 // existing file of that name in one step. False, with the system's reason in
 // errorText, when it could not be written; an old file is then left as it was.
 bool writeReportPdf(const QString &report, const QString &path, QString &errorText);
-// The same PDF into an open device (a save file that replaces its target in
-// one step). False when the PDF writer could not draw on it.
+// The same PDF into an open device. False when the PDF writer could not draw
+// on it.
 bool writeReportPdf(const QString &report, QIODevice *device);

@@ -7,6 +7,7 @@
 #include "project/envelope.h"
 #include "project/projectdocument.h"
 #include "support/blankproject.h"
+#include "support/fullfilesystem.h"
 #include "support/sampleproject.h"
 #include "support/windowtest.h"
 
@@ -96,6 +97,11 @@ void setDebounce(QJsonObject &document)
     setMember(document, "DigitalIO", 0, "DebounceTime", "55 ms");
 }
 
+void setSpacedName(QJsonObject &document)
+{
+    setMember(document, "Lighting", 1, "name", "Hall   Lights");
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(DocumentChange)
@@ -119,6 +125,7 @@ private slots:
     void wiringListsEveryTerminal();
     void nothingIsOverwrittenWithoutForce_data();
     void nothingIsOverwrittenWithoutForce();
+    void aFullDiskOrOutputFailsAndSaysWhy();
     void everyCommandFollowsTheExitStatusTable_data();
     void everyCommandFollowsTheExitStatusTable();
     void theProgramRunsWithoutADisplay();
@@ -404,6 +411,41 @@ void CliTest::nothingIsOverwrittenWithoutForce()
     QVERIFY(readAll(target).startsWith(written));
 }
 
+// Nothing is taken for written that did not arrive, and a good file stays as it was.
+void CliTest::aFullDiskOrOutputFailsAndSaysWhy()
+{
+    const QString path = write(QStringLiteral("site.rccfg"), projectFile());
+    QProcess program;
+    program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    for (const char *command : {"show", "unpack", "report", "wiring"}) {
+        program.start(QStringLiteral(ZAREN800_CFG), {command, path});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 2);
+        QCOMPARE(program.readAllStandardError(),
+                 QByteArray("standard output: No space left on device\n"));
+    }
+
+    const FullFileSystem disk;
+    if (!disk.unavailable().isEmpty())
+        QSKIP(qPrintable(disk.unavailable()));
+    const QString json =
+        write(QStringLiteral("site.json"), QJsonDocument(projectDocument()).toJson());
+    const QByteArray good(11 * 1024, 'g');
+    const QStringList targets{disk.filePath("site.rccfg"), disk.filePath("site.pdf")};
+    for (const QString &target : targets) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(good) == good.size());
+    }
+    disk.fillLeaving(0);
+    const Run pack = tool({"pack", json, "-o", targets.at(0), "--force"});
+    const Run wiring = tool({"wiring", path, "-o", targets.at(1), "--force"});
+    QCOMPARE(pack.err, targets.at(0) + ": No space left on device\n");
+    QCOMPARE(wiring.err, targets.at(1) + ": No space left on device\n");
+    QCOMPARE(pack.status + wiring.status, 4);
+    for (const QString &target : targets)
+        QCOMPARE(readAll(target), good);
+}
+
 // The man page's table. Arguments name files the test makes in its directory.
 void CliTest::everyCommandFollowsTheExitStatusTable_data()
 {
@@ -429,6 +471,9 @@ void CliTest::everyCommandFollowsTheExitStatusTable_data()
     row("pack", {"pack", "clean.json", "-o", "new.rccfg"}, 0);
     row("pack findings", {"pack", "findings.json", "-o", "new.rccfg"}, 1);
     row("pack refused", {"pack", "old.json", "-o", "new.rccfg"}, 2);
+    row("pack renamed", {"pack", "spaced.json", "-o", "new.rccfg"}, 1,
+        "Lighting \"Hall   Lights\": the name would be written as \"Hall Lights\", which "
+        "another function has");
     row("pack not JSON", {"pack", "broken.json", "-o", "new.rccfg"}, 2,
         "broken.json:3:16: not JSON: missing name separator");
     row("unpack", {"unpack", "clean.rccfg", "-o", "new.json"}, 0);
@@ -452,6 +497,7 @@ void CliTest::everyCommandFollowsTheExitStatusTable()
     write(QStringLiteral("clean.json"), QJsonDocument(projectDocument()).toJson());
     write(QStringLiteral("old.json"), QJsonDocument(projectDocument(setVersion)).toJson());
     write(QStringLiteral("findings.json"), QJsonDocument(projectDocument(setDebounce)).toJson());
+    write(QStringLiteral("spaced.json"), QJsonDocument(projectDocument(setSpacedName)).toJson());
     write(QStringLiteral("broken.json"),
           "{\n    \"Version\": \"v2.0.2\",\n    \"Shutter\" []\n}\n");
     for (int i = 1; i < arguments.size(); ++i) {

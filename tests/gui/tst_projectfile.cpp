@@ -6,7 +6,7 @@
 #include "project/envelope.h"
 #include "project/projectdiff.h"
 #include "project/projectdocument.h"
-#include "project/projectsave.h"
+#include "support/fullfilesystem.h"
 #include "support/sampleproject.h"
 #include "support/windowtest.h"
 
@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -34,29 +33,6 @@ const char *const listNames[] = {
     "listWidget_Welcome",   "listWidget_MasterOff", "listWidget_CardHolder", "listWidget_DndMur",
     "listWidget_AirCon",    "listWidget_Acinput",   "listWidgetLighting",    "listWidget_Shutter",
     "listWidget_Dgitialio", "listWidget_Logic"};
-
-// A save file whose disk fills up after a given number of bytes.
-class FailingSaveFile : public QSaveFile
-{
-public:
-    FailingSaveFile(const QString &path, qint64 limit) : QSaveFile(path), limit(limit) {}
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        const qint64 allowed = qMin(length, limit - written);
-        if (allowed > 0 && QSaveFile::writeData(data, allowed) == allowed)
-            written += allowed;
-        if (allowed == length)
-            return length;
-        setErrorString(QStringLiteral("No space left on device"));
-        return -1;
-    }
-
-private:
-    qint64 limit;
-    qint64 written = 0;
-};
 
 QByteArray readAll(const QString &path)
 {
@@ -133,6 +109,7 @@ private slots:
     void rejectedFilesLeaveTheProjectUntouched_data();
     void rejectedFilesLeaveTheProjectUntouched();
     void failedExportKeepsTheOldFileAndSaysWhy();
+    void exportRefusesWhatWouldNotReadBack();
     void reportPdfIsWrittenBesideEachExport();
     void projectExtensionRule_data();
     void projectExtensionRule();
@@ -174,7 +151,6 @@ void ProjectFileTest::cleanup()
 {
     window.reset();
     dir.reset();
-    ProjectSave::setFileFactory({});
     Clock::release();
     WindowTest::resetProject();
 }
@@ -381,31 +357,63 @@ void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched()
     QCOMPARE(windowState(), state);
 }
 
+// On a file system that fills up, neither the project file nor its PDF
+// replaces a good file, and the user is told why.
 void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
 {
-    writeFile(path("site.rccfg"), "the previous project");
+    const FullFileSystem disk;
+    if (!disk.unavailable().isEmpty())
+        QSKIP(qPrintable(disk.unavailable()));
+    const QString site = disk.filePath("site.rccfg"), pdf = disk.filePath("site.table.pdf");
+    const QByteArray good(4000, 'g'); // one page, as the new file
+    writeFile(site, good);
+    writeFile(pdf, "the previous report");
     SampleProject::fill();
-    ProjectSave::setFileFactory(
-        [](const QString &filePath) { return std::make_unique<FailingSaveFile>(filePath, 100); });
-    exportAs(path("site.rccfg"));
-    expectOneBox("File Error", "The project was not saved!", "No space left on device");
-    QCOMPARE(readAll(path("site.rccfg")), QByteArray("the previous project"));
-    QCOMPARE(files(), QStringList{"site.rccfg"}); // no PDF, no temporary left over
+    disk.fillLeaving(0);
+    exportAs(site);
+    expectOneBox("File Error", "The project was not saved!", site + ": No space left on device");
+    QCOMPARE(readAll(site), good);
+    QVERIFY(window->hasUnexportedWork());
+    QCOMPARE(status(), QString());
+
+    // Room for the project file only: it is written, its PDF is not.
+    DialogSeam::reset();
+    disk.fillLeaving(4096);
+    exportAs(site);
+    expectOneBox("File Error", "The report PDF was not saved!",
+                 pdf + ": No space left on device\n\nThe project file " + site + " was saved.");
+    QCOMPARE(readAll(pdf), QByteArray("the previous report"));
+    QCOMPARE(status(), "Exported " + site);
+    QCOMPARE(QDir(QFileInfo(site).path()).entryList(QDir::Files),
+             (QStringList{"filler", "site.rccfg", "site.table.pdf"}));
 
     DialogSeam::reset();
     exportAs(path("no-such-folder/site"));
     expectOneBox("File Error", "The project was not saved!", "*");
-    QCOMPARE(files(), QStringList{"site.rccfg"});
+}
 
-    // The project file is written and stays so when its PDF cannot be.
-    DialogSeam::reset();
-    ProjectSave::setFileFactory({});
-    QVERIFY(QDir(dir->path()).mkdir("room.table.pdf"));
-    exportAs(path("room"));
-    expectOneBox("File Error", "The report PDF was not saved!", "*");
-    QVERIFY(
-        DialogSeam::shownBoxes().first().informativeText.startsWith(path("room.table.pdf") + ": "));
-    QCOMPARE(status(), "Exported " + path("room.rccfg"));
+// The text form would rename a function onto another: nothing is written,
+// and the look back leaves the open project as it was, unexported marker too.
+void ProjectFileTest::exportRefusesWhatWouldNotReadBack()
+{
+    writeFile(path("spaces.rccfg"),
+              R"({"PlatformType": "MV211", "Version": "v2.0.2", "Lighting": [)"
+              R"({"name": "A  B", "Input": "IN1", "ControlOut-C1": "ENABLE"},)"
+              R"({"name": "AB", "Input": "IN2", "ControlOut-C2": "ENABLE"}]})",
+              true);
+    importFrom(path("spaces.rccfg"));
+    const QStringList state = windowState();
+    exportAs(path("out"));
+    expectOneBox(
+        "Project not exported",
+        "The project cannot be exported as it is: the file would not read back as this "
+        "project.",
+        "Lighting \"A  B\": the name would be written as \"AB\", which another function "
+        "has\n\nNothing was written. Rename or change these functions, then export again.");
+    QCOMPARE(files(), QStringList{"spaces.rccfg"});
+    QCOMPARE(windowState(), state);
+    QVERIFY(!window->isWindowModified());
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
 void ProjectFileTest::reportPdfIsWrittenBesideEachExport()
@@ -438,7 +446,7 @@ void ProjectFileTest::projectExtensionRule_data()
     const QStringList site{"site.rccfg", "site.table.pdf"};
     QTest::newRow("without") << "site" << site << false << none;
     QTest::newRow("inside the name")
-        << "a.rccfg.bak" << QStringList{"a.rccfg.bak", "a.rccftable.pdf"} << false << none;
+        << "a.rccfg.bak" << QStringList{"a.rccfg.bak", "a.rccfg.bak.table.pdf"} << false << none;
     QTest::newRow("other case") << "site.RCCFG"
                                 << QStringList{"site.RCCFG.rccfg", "site.RCCFG.table.pdf"} << false
                                 << none;

@@ -259,6 +259,22 @@ void ReportOutputTest::homePictureAndWiringSheetShowTheProject()
     const QString text = pdfText(directory.filePath("room.pdf"));
     QVERIFY2(text.contains("ZAREN800 Wiring Sheet: room.pdf"), qPrintable(text));
     QVERIFY(text.contains(QRegularExpression("\\n\\s*C3\\s+output\\s+held\\s+Lighting-1")));
+
+    // The name the dialog confirmed had no ".pdf": replacing that file is asked first.
+    for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QFile precious(directory.filePath("precious.pdf"));
+        QVERIFY(precious.open(QIODevice::WriteOnly) && precious.write("precious") == 8);
+        precious.close();
+        DialogSeam::reset();
+        DialogSeam::answerNextFileName(directory.filePath("precious"));
+        DialogSeam::answerNextBox(answer);
+        WindowTest::child<QAction>(window.data(), "actionExport_Wiring_Sheet")->trigger();
+        QCOMPARE(DialogSeam::shownBoxes().size(), 1);
+        QCOMPARE(DialogSeam::shownBoxes().first().text,
+                 "precious.pdf already exists. Do you want to replace it?");
+        QVERIFY(precious.open(QIODevice::ReadOnly));
+        QCOMPARE(precious.readAll().startsWith("%PDF"), answer == QMessageBox::Yes);
+    }
 }
 
 QTEST_MAIN(ReportOutputTest)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A real file system that runs out of space: a tmpfs of 64 KiB mounted, as
+// root, in a private mount namespace of the calling thread (and the processes
+// it starts), so that no mount outlives the test.
+class FullFileSystem
+{
+public:
+    FullFileSystem();
+    ~FullFileSystem();
+    FullFileSystem(const FullFileSystem &) = delete;
+    FullFileSystem &operator=(const FullFileSystem &) = delete;
+
+    // Empty when mounted, else why not (for QSKIP).
+    const QString &unavailable() const { return why; }
+    QString filePath(const QString &name) const { return dir.filePath(name); }
+    // Fills the file system up, then frees that many bytes again.
+    void fillLeaving(qint64 bytes) const;
+
+private:
+    QTemporaryDir dir;
+    QString why;
+};
