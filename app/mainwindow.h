@@ -288,8 +288,8 @@ private:
     bool dndMurItemSelected;
     int platformChangeByProgram;
     QString plainTitle;
-    QString shownFilePath;  // the file last exported or imported, empty when none
-    bool unexportedChanges; // changed since that export or import (or since start)
+    QString shownFilePath;                  // the file last exported or imported, empty when none
+    bool unexportedChanges;                 // changed since that export or import (or since start)
     std::unique_ptr<RecoveryCopy> recovery; // this program's place; null when it has none
     QTimer *recoveryTimer = nullptr;
     QTimer *heartbeatTimer = nullptr;

@@ -39,9 +39,8 @@ int functionCount(const QJsonObject &document)
 
 QString countedFunctions(int count)
 {
-    return count == 1
-               ? QCoreApplication::translate("RecoveryCopy", "1 function")
-               : QCoreApplication::translate("RecoveryCopy", "%1 functions").arg(count);
+    return count == 1 ? QCoreApplication::translate("RecoveryCopy", "1 function")
+                      : QCoreApplication::translate("RecoveryCopy", "%1 functions").arg(count);
 }
 
 } // namespace
@@ -120,9 +119,10 @@ RecoveryCopy::Note RecoveryCopy::note() const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
-    return {object.value(QLatin1String("source")).toString(),
-            QDateTime::fromString(object.value(QLatin1String("saved")).toString(), Qt::ISODateWithMs)
-                .toLocalTime()};
+    return {
+        object.value(QLatin1String("source")).toString(),
+        QDateTime::fromString(object.value(QLatin1String("saved")).toString(), Qt::ISODateWithMs)
+            .toLocalTime()};
 }
 
 QDateTime RecoveryCopy::lastAlive() const
@@ -134,9 +134,8 @@ QDateTime RecoveryCopy::lastAlive() const
 QString RecoveryCopy::summary() const
 {
     const QString source = note().sourcePath;
-    const QString name = source.isEmpty()
-                             ? QCoreApplication::translate("RecoveryCopy", "Untitled")
-                             : QFileInfo(source).fileName();
+    const QString name = source.isEmpty() ? QCoreApplication::translate("RecoveryCopy", "Untitled")
+                                          : QFileInfo(source).fileName();
     const ProjectFileContent content = readProjectFile(projectPath(), programVersion());
     return QCoreApplication::translate("RecoveryCopy", "%1, %2, ended %3")
         .arg(name, countedFunctions(functionCount(content.document)),
@@ -145,8 +144,9 @@ QString RecoveryCopy::summary() const
 
 bool RecoveryCopy::save(const QByteArray &projectBytes, const Note &note, QString &errorText)
 {
-    const QJsonObject object{{QStringLiteral("source"), note.sourcePath},
-                             {QStringLiteral("saved"), note.saved.toUTC().toString(Qt::ISODateWithMs)}};
+    const QJsonObject object{
+        {QStringLiteral("source"), note.sourcePath},
+        {QStringLiteral("saved"), note.saved.toUTC().toString(Qt::ISODateWithMs)}};
     return ProjectSave::write(projectPath(), projectBytes, errorText) &&
            ProjectSave::write(placePath(noteSuffix), QJsonDocument(object).toJson(), errorText);
 }
