@@ -63,6 +63,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Watches the application for the end of the session (app/mainwindow_recovery.cpp).
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void slotReboot();

@@ -41,6 +41,7 @@ void MainWindow::setUpRecovery()
     heartbeatTimer->start();
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commitSessionData,
             Qt::DirectConnection);
+    qApp->installEventFilter(this);
 }
 
 void MainWindow::updateRecoveryCopy()
@@ -151,4 +152,17 @@ void MainWindow::commitSessionData(QSessionManager &manager)
         endAgreed = true;
     else
         manager.cancel();
+}
+
+// A session manager that ends the session without a chance to ask first (a
+// logout that only saves the session's state) quits the application, which
+// then closes the window: too late for a question, so the work waits in the
+// copy. A quit after the window closed, or after the user answered, changes nothing.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit && isVisible() && !endAgreed) {
+        writeRecoveryCopy();
+        endAgreed = true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
