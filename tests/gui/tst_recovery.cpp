@@ -205,11 +205,12 @@ void RecoveryTest::recoveryBox()
     QFETCH(int, answer);
     QFETCH(QString, title);
     QFETCH(bool, copyKept);
+    const QString site = dir->filePath("site.rccfg");
+    writeFile(site, sampleFileBytes());
     QString copyPath, errorText;
     {
         const std::unique_ptr<RecoveryCopy> leftOver = RecoveryCopy::takeFreePlace();
-        QVERIFY(
-            leftOver->save(sampleFileBytes(), {"/media/stick/site.rccfg", QDateTime()}, errorText));
+        QVERIFY(leftOver->save(sampleFileBytes(), {site, QDateTime()}, errorText));
         copyPath = leftOver->projectPath();
     }
     const auto window = WindowTest::openWindow();
@@ -230,10 +231,11 @@ void RecoveryTest::recoveryBox()
     QCOMPARE(savedFunctionCount(), answer == QMessageBox::Open ? 13 : 0);
     QCOMPARE(QFileInfo::exists(copyPath), copyKept);
     QCOMPARE(WindowTest::findings(window.get()), QStringList());
-    // Asked once: the copy recovered is this program's own now.
+    // Then a file named on the command line, after the usual question (cancelled here).
     DialogSeam::reset();
-    window->offerRecovery();
-    QCOMPARE(DialogSeam::shownBoxes().size(), answer == QMessageBox::NoButton ? 1 : 0);
+    window->openProjectFile(site);
+    QCOMPARE(DialogSeam::shownBoxes().size(), answer == QMessageBox::Open ? 1 : 0);
+    QCOMPARE(window->windowTitle(), "site.rccfg[*] \u2013 " + programTitle);
 }
 
 // A window never exported shows no sign of work until it holds some; the
