@@ -142,13 +142,14 @@ QString RecoveryCopy::summary() const
              lastAlive().toString(QStringLiteral("dd-MM-yyyy HH:mm")));
 }
 
+// The note goes first: a copy never lacks its note.
 bool RecoveryCopy::save(const QByteArray &projectBytes, const Note &note, QString &errorText)
 {
     const QJsonObject object{
         {QStringLiteral("source"), note.sourcePath},
         {QStringLiteral("saved"), note.saved.toUTC().toString(Qt::ISODateWithMs)}};
-    return ProjectSave::write(projectPath(), projectBytes, errorText) &&
-           ProjectSave::write(placePath(noteSuffix), QJsonDocument(object).toJson(), errorText);
+    return ProjectSave::write(placePath(noteSuffix), QJsonDocument(object).toJson(), errorText) &&
+           ProjectSave::write(projectPath(), projectBytes, errorText);
 }
 
 // The copy goes first: a note without its copy is no copy.
