@@ -68,6 +68,8 @@ void say(const QString &line)
 int runChild(const QString &scenario, const QString &file, const QByteArray &dataHome)
 {
     qputenv("XDG_DATA_HOME", dataHome);
+    // As started from a terminal, also when the tests run in the background (which ignores it).
+    std::signal(SIGINT, SIG_DFL);
     DialogSeam::startScripting();
     if (scenario == QLatin1String("recover")) {
         DialogSeam::answerNextBox(QMessageBox::Open);
