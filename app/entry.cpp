@@ -92,13 +92,15 @@ int runConfigurator(int &argc, char **argv, const std::function<void(MainWindow 
     const StartRequest request = readCommandLine(argc, argv);
     if (request.exitCode >= 0)
         return request.exitCode;
-    QString pendingFile = request.projectFile;
-    return runRestartLoop(argc, argv, [&pendingFile, &onWindowShown](MainWindow &window) {
-        // A restart starts from an empty project, so only the first window imports.
-        if (!pendingFile.isEmpty()) {
+    bool programStart = true;
+    return runRestartLoop(argc, argv, [&](MainWindow &window) {
+        // A restart is no new start: it asks nothing and starts from an empty project.
+        if (std::exchange(programStart, false)) {
             MainWindow *target = &window;
-            QTimer::singleShot(0, target, [target, path = std::exchange(pendingFile, QString())] {
-                target->importProjectFile(path);
+            QTimer::singleShot(0, target, [target, path = request.projectFile] {
+                target->offerRecovery();
+                if (!path.isEmpty())
+                    target->openProjectFile(path);
             });
         }
         if (onWindowShown)

@@ -4,8 +4,9 @@
 
 class MainWindow;
 
-// The program: reads the command line, then runs the restart loop. A project
-// file named on the command line is imported into the first window only, right
-// after it is shown. onWindowShown as for runRestartLoop.
+// The program: reads the command line, then runs the restart loop. Once the
+// first window is shown, it offers the work a program that ended unexpectedly
+// left behind, then opens a project file named on the command line (asking
+// about unexported work first). onWindowShown as for runRestartLoop.
 int runConfigurator(int &argc, char **argv,
                     const std::function<void(MainWindow &)> &onWindowShown = {});

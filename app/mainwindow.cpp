@@ -7,6 +7,7 @@
 #include "model/projectchange.h"
 #include "model/stores.h"
 #include "model/version.h"
+#include "project/recovery.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -85,6 +86,7 @@ MainWindow::MainWindow(QWidget *parent)
     versionText = ui->label_version->text();
 
     plainTitle = windowTitle();
+    setUpRecovery();
     ProjectChange::listen(this, [this] { noteProjectChanged(); });
 }
 

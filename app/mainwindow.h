@@ -7,9 +7,13 @@
 #include <QMainWindow>
 #include <QString>
 #include <QVector>
+#include <memory>
 
 class QAction;
 class QCloseEvent;
+class QSessionManager;
+class QTimer;
+class RecoveryCopy;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -44,6 +48,14 @@ public:
     bool writeReportPdf(const QString &path, QString &errorText) const;
     // What Import Project does with the file its dialog chose.
     void importProjectFile(const QString &path);
+    // A file given on the command line: asked about unexported work first, then imported.
+    void openProjectFile(const QString &path);
+    // At a program's start: asks about the newest copy of unexported work that
+    // a program which no longer runs left behind (app/mainwindow_recovery.cpp).
+    void offerRecovery();
+    // A signal ends the program: the work not exported waits in the recovery
+    // copy for the next start, and the event loops end without a question.
+    void endWithoutQuestion();
 
     // True when closing or importing would lose work: the project changed
     // since it was last exported or imported, and it holds a function.
@@ -51,6 +63,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Watches the application for the end of the session (app/mainwindow_recovery.cpp).
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void slotReboot();
@@ -222,6 +236,8 @@ private:
 
     // Unexported work and the window title (app/mainwindow_state.cpp)
     void noteProjectChanged();
+    // Whatever follows hasUnexportedWork(): the title's marker and the recovery copy.
+    void unexportedWorkChanged();
     // Asks before unexported work is dropped; true when the project may go.
     bool mayDiscardProject();
     // After an export or import: the title names the file, nothing unexported.
@@ -233,6 +249,23 @@ private:
     // Project file (app/mainwindow_project.cpp)
     // True when the project file was written (its PDF may have failed).
     bool exportProject();
+    // Checks the file, then replaces the project by it; false, after the
+    // box saying why, when the file is refused and the project kept.
+    bool loadProjectFile(const QString &path);
+
+    // The recovery copy of unexported work (app/mainwindow_recovery.cpp)
+    void setUpRecovery();
+    // The one place that decides whether the copy must exist: it follows
+    // hasUnexportedWork(), written at most recoveryDelay after a change,
+    // removed at once when nothing unexported is left.
+    void updateRecoveryCopy();
+    void writeRecoveryCopy();
+    // The user chose to drop the unexported work.
+    void discardRecoveryCopy();
+    void recoverProject(std::unique_ptr<RecoveryCopy> copy);
+    void showRecoveryFailure(const QString &errorText);
+    // The session manager asks before a logout.
+    void commitSessionData(QSessionManager &manager);
 
     // Report output (app/mainwindow_report.cpp)
 
@@ -257,8 +290,15 @@ private:
     bool dndMurItemSelected;
     int platformChangeByProgram;
     QString plainTitle;
-    QString shownFilePath;  // the file last exported or imported, empty when none
-    bool unexportedChanges; // changed since that export or import (or since start)
+    QString shownFilePath;                  // the file last exported or imported, empty when none
+    bool unexportedChanges;                 // changed since that export or import (or since start)
+    std::unique_ptr<RecoveryCopy> recovery; // this program's place; null when it has none
+    QTimer *recoveryTimer = nullptr;
+    QTimer *heartbeatTimer = nullptr;
+    // Set when a signal ends the program: the copy stays as it was then.
+    bool recoveryFrozen = false;
+    // The user has answered for the work as it is, for a logout; a change asks anew.
+    bool endAgreed = false;
 };
 
 template <typename Record>

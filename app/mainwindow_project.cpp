@@ -142,14 +142,30 @@ void MainWindow::on_ImportButton_clicked()
     importProjectFile(path);
 }
 
+void MainWindow::importProjectFile(const QString &path)
+{
+    if (!loadProjectFile(path))
+        return;
+    showProjectFile(path);
+    ui->statusbar->showMessage(
+        importedText(path, savedFunctionCount(), ui->comboBox_PlatformType->currentText()),
+        statusMessageMs);
+}
+
+void MainWindow::openProjectFile(const QString &path)
+{
+    if (mayDiscardProject())
+        importProjectFile(path);
+}
+
 // The file is checked completely before the open project is emptied, so a
 // rejected file costs nothing.
-void MainWindow::importProjectFile(const QString &path)
+bool MainWindow::loadProjectFile(const QString &path)
 {
     const ProjectFileContent content = readProjectFile(path, versionText);
     if (content.check != ProjectCheck::Accepted) {
         showImportRejection(path, content);
-        return;
+        return false;
     }
 
     // A file means the same whatever was open before: lock flags that deleted
@@ -167,10 +183,7 @@ void MainWindow::importProjectFile(const QString &path)
 
     showImportedLists(ui->toolBox, views, rebuildProject(content.document));
     returnToHomePage();
-    showProjectFile(path);
-    ui->statusbar->showMessage(
-        importedText(path, savedFunctionCount(), ui->comboBox_PlatformType->currentText()),
-        statusMessageMs);
+    return true;
 }
 
 void MainWindow::on_actionImport_Project_triggered()

@@ -13,10 +13,17 @@
 // emptying and rebuilding of an import, which then marks itself exported.
 void MainWindow::noteProjectChanged()
 {
-    if (unexportedChanges)
-        return;
     unexportedChanges = true;
+    endAgreed = false;
+    unexportedWorkChanged();
+}
+
+// Called whenever hasUnexportedWork() may have changed, and for every change
+// to the saved functions, which the recovery copy must then follow.
+void MainWindow::unexportedWorkChanged()
+{
     updateTitle();
+    updateRecoveryCopy();
 }
 
 bool MainWindow::hasUnexportedWork() const
@@ -26,7 +33,7 @@ bool MainWindow::hasUnexportedWork() const
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (mayDiscardProject())
+    if (endAgreed || mayDiscardProject())
         event->accept();
     else
         event->ignore();
@@ -47,6 +54,7 @@ bool MainWindow::mayDiscardProject()
     case QMessageBox::Save:
         return exportProject();
     case QMessageBox::Discard:
+        discardRecoveryCopy();
         return true;
     default:
         return false;
@@ -57,7 +65,7 @@ void MainWindow::showProjectFile(const QString &path)
 {
     shownFilePath = path;
     unexportedChanges = false;
-    updateTitle();
+    unexportedWorkChanged();
 }
 
 void MainWindow::showPlainTitle()
@@ -66,17 +74,18 @@ void MainWindow::showPlainTitle()
     updateTitle();
 }
 
-// The modified marker belongs to a named file; the plain title has no place for it.
+// A project that was never exported or imported shows the plain title until
+// it holds work that could be lost.
 void MainWindow::updateTitle()
 {
     setWindowFilePath(shownFilePath);
-    if (shownFilePath.isEmpty()) {
+    if (shownFilePath.isEmpty() && !hasUnexportedWork()) {
         setWindowTitle(plainTitle);
         setWindowModified(false);
         return;
     }
     // "[*][*]" shows as "[*]": a file name may hold the placeholder itself.
-    QString name = QFileInfo(shownFilePath).fileName();
+    QString name = shownFilePath.isEmpty() ? tr("Untitled") : QFileInfo(shownFilePath).fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(name + QStringLiteral("[*] \u2013 ") + plainTitle);
     setWindowModified(unexportedChanges);

@@ -1,5 +1,6 @@
 #include "restartloop.h"
 
+#include "app/endsignals.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -20,20 +21,36 @@ void enableHighDpiScaling()
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
+// Qt 5 would close every window when a logout asks to save the work, and
+// quit, even when the logout is then cancelled; the window asks by itself.
+void leaveLogoutToTheWindow()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
+    QT_WARNING_POP
+#endif
+}
+
 } // namespace
 
 int runRestartLoop(int &argc, char **argv, const std::function<void(MainWindow &)> &onWindowShown)
 {
     enableHighDpiScaling();
+    leaveLogoutToTheWindow();
+    EndSignals::install();
     int code = 0;
     do {
         // Declaration order makes the window go before the application.
         QApplication application(argc, argv);
         auto window = std::make_unique<MainWindow>();
+        const EndSignals ending([&window] { window->endWithoutQuestion(); });
         window->show();
         if (onWindowShown)
             onWindowShown(*window);
         code = application.exec();
     } while (code == EXIT_CODE_REBOOT);
+    EndSignals::endByReceivedSignal();
     return code;
 }

@@ -49,10 +49,15 @@ template <typename BlockOperation> void applyToEveryBlock(QByteArray &bytes, Blo
 
 bool encryptProjectData(QByteArray &bytes)
 {
-    padToWholeBlocks(bytes);
-    applyToEveryBlock(bytes, aesEncryptBlock);
+    encryptProjectDataQuietly(bytes);
     qDebug() << bytes;
     return true;
+}
+
+void encryptProjectDataQuietly(QByteArray &bytes)
+{
+    padToWholeBlocks(bytes);
+    applyToEveryBlock(bytes, aesEncryptBlock);
 }
 
 bool decryptProjectData(QByteArray &bytes)

@@ -4,6 +4,7 @@
 #include "model/stores.h"
 #include "project/envelope.h"
 #include "project/projectdocument.h"
+#include "project/recovery.h"
 #include "tests/support/blankproject.h"
 #include "tests/support/sampleproject.h"
 
@@ -97,6 +98,7 @@ private slots:
     void wrongTypesAnywhereKeepClaimsInStep();
     void randomAndDamagedFilesKeepClaimsInStep();
     void hugeInputsStayFast();
+    void recoveryCopiesKeepToTheirPlaces();
 };
 
 void ProjectFormatTest::workedExampleIsByteExact()
@@ -428,6 +430,32 @@ void ProjectFormatTest::hugeInputsStayFast()
     welcomes.chop(1);
     QCOMPARE(rebuildProject(parse(document(R"("Welcome": [)" + welcomes + "]"))).welcome.size(),
              maxElementsPerType);
+}
+
+// Two running programs keep a place each; a copy whose program ended is offered
+// once, newest first, and never written over by a program that starts.
+void ProjectFormatTest::recoveryCopiesKeepToTheirPlaces()
+{
+    const QTemporaryDir folder;
+    auto first = RecoveryCopy::takeFreePlace(folder.path());
+    auto second = RecoveryCopy::takeFreePlace(folder.path());
+    QVERIFY(first && second && first->projectPath() != second->projectPath());
+    QByteArray bytes = workedExample;
+    encryptProjectDataQuietly(bytes);
+    QString errorText;
+    QVERIFY(first->save(bytes, {"/stick/site.rccfg", Clock::now()}, errorText));
+    QVERIFY(!RecoveryCopy::takeLeftOver(folder.path()));
+    const QString firstCopy = first->projectPath();
+    first.reset();
+
+    QVERIFY(RecoveryCopy::takeFreePlace(folder.path())->projectPath() != firstCopy);
+    const auto leftOver = RecoveryCopy::takeLeftOver(folder.path());
+    QCOMPARE(leftOver->projectPath(), firstCopy);
+    QCOMPARE(leftOver->note().sourcePath, "/stick/site.rccfg");
+    QVERIFY(leftOver->summary().startsWith("site.rccfg, 2 functions, ended "));
+    QCOMPARE(readProjectFile(firstCopy, version).check, ProjectCheck::Accepted);
+    QVERIFY(!RecoveryCopy::takeLeftOver(folder.path()));
+    QVERIFY(leftOver->remove(errorText) && !leftOver->exists());
 }
 
 QTEST_APPLESS_MAIN(ProjectFormatTest)

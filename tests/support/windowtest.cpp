@@ -8,8 +8,21 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QToolBox>
 #include <QtTest>
+
+namespace
+{
+
+// The recovery copies of windows under test go to a data folder of the test
+// run's own, never to the user's.
+struct TemporaryDataFolder {
+    QTemporaryDir folder;
+    TemporaryDataFolder() { qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit()); }
+} temporaryDataFolder;
+
+} // namespace
 
 void WindowTest::resetProject()
 {

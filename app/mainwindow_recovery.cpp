@@ -1,0 +1,168 @@
+#include "app/dialogseam.h"
+#include "mainwindow.h"
+#include "model/clock.h"
+#include "project/envelope.h"
+#include "project/projectdocument.h"
+#include "project/recovery.h"
+#include "ui_mainwindow.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QTimer>
+
+namespace
+{
+
+// A change to the saved functions reaches the copy at most this long after it is made.
+constexpr int recoveryDelayMs = 2000;
+// How often a program holding a copy leaves a sign of life in it, so that the
+// next start can tell when it ended.
+constexpr int heartbeatMs = 60000;
+constexpr int statusMessageMs = 10000;
+
+} // namespace
+
+void MainWindow::setUpRecovery()
+{
+    recovery = RecoveryCopy::takeFreePlace();
+    recoveryTimer = new QTimer(this);
+    recoveryTimer->setSingleShot(true);
+    recoveryTimer->setInterval(recoveryDelayMs);
+    connect(recoveryTimer, &QTimer::timeout, this, &MainWindow::writeRecoveryCopy);
+    heartbeatTimer = new QTimer(this);
+    heartbeatTimer->setInterval(heartbeatMs);
+    connect(heartbeatTimer, &QTimer::timeout, this, [this] {
+        if (recovery && recovery->exists())
+            recovery->touch();
+    });
+    heartbeatTimer->start();
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commitSessionData,
+            Qt::DirectConnection);
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::updateRecoveryCopy()
+{
+    if (recoveryFrozen || !recovery)
+        return;
+    // Not restarted by later changes, so that steady work is still kept.
+    if (hasUnexportedWork()) {
+        if (!recoveryTimer->isActive())
+            recoveryTimer->start();
+        return;
+    }
+    discardRecoveryCopy();
+}
+
+void MainWindow::writeRecoveryCopy()
+{
+    recoveryTimer->stop();
+    if (recoveryFrozen || !recovery || !hasUnexportedWork())
+        return;
+    // As export writes it, without export's copy on the debug stream.
+    QByteArray bytes = projectText(
+        buildProjectDocument(ui->comboBox_PlatformType->currentText(), versionText, Clock::now()));
+    encryptProjectDataQuietly(bytes);
+    QString errorText;
+    if (!recovery->save(bytes, {shownFilePath, Clock::now()}, errorText))
+        showRecoveryFailure(errorText);
+}
+
+void MainWindow::discardRecoveryCopy()
+{
+    recoveryTimer->stop();
+    QString errorText;
+    if (recovery && !recoveryFrozen && !recovery->remove(errorText))
+        showRecoveryFailure(errorText);
+}
+
+// In the status bar: a box every two seconds would stop the work it protects.
+void MainWindow::showRecoveryFailure(const QString &errorText)
+{
+    ui->statusbar->showMessage(
+        tr("Unexported work could not be kept for recovery: %1").arg(errorText), statusMessageMs);
+}
+
+void MainWindow::offerRecovery()
+{
+    std::unique_ptr<RecoveryCopy> leftOver = RecoveryCopy::takeLeftOver();
+    if (!leftOver)
+        return;
+    QMessageBox box(this);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(tr("Recover unexported work"));
+    box.setText(tr("The program ended with work that was not exported."));
+    box.setInformativeText(leftOver->summary());
+    box.setStandardButtons(QMessageBox::Open | QMessageBox::Discard);
+    box.button(QMessageBox::Open)->setText(tr("Recover"));
+    box.setDefaultButton(QMessageBox::Open);
+    switch (DialogSeam::execMessageBox(box)) {
+    case QMessageBox::Open:
+        recoverProject(std::move(leftOver));
+        break;
+    case QMessageBox::Discard: {
+        QString errorText;
+        if (!leftOver->remove(errorText))
+            showRecoveryFailure(errorText);
+        break;
+    }
+    default: // not answered (the program is ending): asked again at the next start
+        break;
+    }
+}
+
+// Read as import reads a file; the work stays unexported, under the name of
+// the file it came from, in the copy's place, which becomes this program's.
+void MainWindow::recoverProject(std::unique_ptr<RecoveryCopy> copy)
+{
+    const QString summary = copy->summary();
+    const QString source = copy->note().sourcePath;
+    if (!loadProjectFile(copy->projectPath()))
+        return;
+    recovery = std::move(copy);
+    shownFilePath = source;
+    unexportedChanges = true;
+    unexportedWorkChanged();
+    ui->statusbar->showMessage(tr("Recovered %1").arg(summary), statusMessageMs);
+}
+
+void MainWindow::endWithoutQuestion()
+{
+    writeRecoveryCopy();
+    // Dialogs open now return unanswered; nothing they go on to do may touch the copy.
+    recoveryFrozen = true;
+    QCoreApplication::exit(0);
+}
+
+// The logout goes on unless the user cancels it; the session manager ends
+// the program afterwards, and its close then asks nothing more.
+void MainWindow::commitSessionData(QSessionManager &manager)
+{
+    if (!manager.allowsInteraction()) {
+        writeRecoveryCopy();
+        endAgreed = true;
+        return;
+    }
+    const bool mayEnd = mayDiscardProject();
+    manager.release();
+    if (mayEnd)
+        endAgreed = true;
+    else
+        manager.cancel();
+}
+
+// A session manager that ends the session without a chance to ask first (a
+// logout that only saves the session's state) quits the application, which
+// then closes the window: too late for a question, so the work waits in the
+// copy. A quit after the window closed, or after the user answered, changes nothing.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit && isVisible() && !endAgreed) {
+        writeRecoveryCopy();
+        endAgreed = true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
