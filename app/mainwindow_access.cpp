@@ -65,7 +65,7 @@ void MainWindow::addPageShortcuts()
         QToolButton *button = pageButtons.at(page);
         const QKeySequence keys = pageShortcut(page);
         auto *action = new QAction(button->text(), this);
-        action->setObjectName(QStringLiteral("actionPage%1").arg(page));
+        action->setObjectName(QStringLiteral("shortcutPage%1").arg(page));
         action->setShortcut(keys);
         addAction(action);
         connect(action, &QAction::triggered, this, [this, page] { openPageFromKeyboard(page); });
