@@ -11,10 +11,10 @@ namespace Accessibility
 {
 
 // The window's own accessible interfaces: the Home picture as a list of its
-// terminals (DevicePictureView), and each label the form marks with the property statusMessage
-// (the editors' info labels) as a notification that shows while it holds a
-// message. Qt keeps the first interface it makes for a widget: install them
-// before the form is built.
+// terminals (DevicePictureView), and each label that the form marks with the
+// property statusMessage (the editors' info labels) as a notification that
+// shows while it holds a message. Qt keeps the first interface it makes for a
+// widget: install them before the form is built.
 void installInterfaces();
 // Tells assistive technology that a status label's message appeared or went,
 // so that a screen reader speaks it; a label the user cannot see stays silent.

@@ -31,7 +31,7 @@ const char *const actionButtonStyle =
     "QToolButton:hover  {background-color: rgba(0, 172, 252, 50);}"
     "QToolButton:checked {background-color: rgba(0, 172, 252, 50);}";
 
-// Beside both: where the keyboard is, a thicker dark blue border (7:1 on white).
+// Beside both: where the keyboard is, a thicker dark blue border.
 const char *const focusStyle = "QToolButton:focus {border: 3px solid rgb(0, 84, 166);}";
 
 } // namespace
