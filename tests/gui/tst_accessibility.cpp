@@ -3,6 +3,7 @@
 // the names it speaks, a session with keys alone, the wiring picture read
 // terminal by terminal.
 
+#include "app/dialogseam.h"
 #include "mainwindow.h"
 #include "model/stores.h"
 #include "model/terminals.h"
@@ -117,6 +118,7 @@ void AccessibilityTest::init()
 void AccessibilityTest::cleanup()
 {
     QCOMPARE(WindowTest::findings(window.get()), QStringList());
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
     window.reset();
 }
 
