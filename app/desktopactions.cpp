@@ -31,10 +31,24 @@ void showAboutBox(QMainWindow *window)
     DialogSeam::execMessageBox(box);
 }
 
+// Alt and the underlined letter open a menu, the letter alone chooses in it.
+void addMnemonics(const Ui::MainWindow &form)
+{
+    form.menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
+    form.menuAbout->setTitle(QCoreApplication::translate("MainWindow", "&About"));
+    form.actionImport_Project->setText(
+        QCoreApplication::translate("MainWindow", "&Import Project"));
+    form.actionExport_Project->setText(
+        QCoreApplication::translate("MainWindow", "&Export Project"));
+    form.actionPrint_Project->setText(QCoreApplication::translate("MainWindow", "&Print Project"));
+    form.actionExit->setText(QCoreApplication::translate("MainWindow", "E&xit"));
+}
+
 } // namespace
 
 void addDesktopActions(QMainWindow *window, const Ui::MainWindow &form)
 {
+    addMnemonics(form);
     form.actionImport_Project->setShortcut(QKeySequence::Open);
     form.actionExport_Project->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     form.actionPrint_Project->setShortcut(QKeySequence::Print);
@@ -42,13 +56,13 @@ void addDesktopActions(QMainWindow *window, const Ui::MainWindow &form)
 
     QAction *about = form.menuAbout->addAction(
         window->windowIcon(),
-        QCoreApplication::translate("MainWindow", "About %1").arg(programTitle()));
+        QCoreApplication::translate("MainWindow", "&About %1").arg(programTitle()));
     about->setObjectName(QStringLiteral("actionAbout"));
     about->setMenuRole(QAction::AboutRole);
     QObject::connect(about, &QAction::triggered, window, [window] { showAboutBox(window); });
 
     QAction *aboutQt =
-        form.menuAbout->addAction(QCoreApplication::translate("MainWindow", "About Qt"));
+        form.menuAbout->addAction(QCoreApplication::translate("MainWindow", "About &Qt"));
     aboutQt->setObjectName(QStringLiteral("actionAboutQt"));
     aboutQt->setMenuRole(QAction::AboutQtRole);
     QObject::connect(aboutQt, &QAction::triggered, &QApplication::aboutQt);

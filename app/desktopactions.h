@@ -7,6 +7,7 @@ namespace Ui
 class MainWindow;
 }
 
-// What people expect of any desktop program, beside the form: the usual
-// shortcuts on the File menu's actions, and the About menu's entries.
+// What people expect of any desktop program, beside the form: mnemonics on the
+// menus and their entries, the usual shortcuts on the File menu's actions, and
+// the About menu's entries.
 void addDesktopActions(QMainWindow *window, const Ui::MainWindow &form);

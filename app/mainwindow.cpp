@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "app/accessibility.h"
 #include "app/desktopactions.h"
 #include "app/devicepictureview.h"
 #include "app/typeviews.h"
@@ -31,6 +32,9 @@ const char *const actionButtonStyle =
     "QToolButton:hover  {background-color: rgba(0, 172, 252, 50);}"
     "QToolButton:checked {background-color: rgba(0, 172, 252, 50);}";
 
+// Beside both: where the keyboard is, a thicker dark blue border.
+const char *const focusStyle = "QToolButton:focus {border: 3px solid rgb(0, 84, 166);}";
+
 } // namespace
 
 // Resources live in a static library; register them before the form loads icons.
@@ -48,6 +52,7 @@ MainWindow::MainWindow(QWidget *parent)
       dndMurItemSelected(false), platformChangeByProgram(0), unexportedChanges(false)
 {
     initIconResources();
+    Accessibility::installInterfaces();
     ui->setupUi(this);
     setFixedSize(width(), height());
     fitToWorkArea(this);
@@ -68,10 +73,10 @@ MainWindow::MainWindow(QWidget *parent)
          {ui->WelcomeButton, ui->MasterOffButton, ui->lightingButton, ui->DigitalioButton,
           ui->LogicButton, ui->shutterButton, ui->AcInputButton, ui->DndMurButton,
           ui->CardHolderButton, ui->AirConButton, ui->HomeButton})
-        button->setStyleSheet(QString::fromLatin1(pageButtonStyle));
+        button->setStyleSheet(QString::fromLatin1(pageButtonStyle) + QLatin1String(focusStyle));
     for (QToolButton *button :
          {ui->ImportButton, ui->ExportButton, ui->PrintButton, ui->SettingsButton})
-        button->setStyleSheet(QString::fromLatin1(actionButtonStyle));
+        button->setStyleSheet(QString::fromLatin1(actionButtonStyle) + QLatin1String(focusStyle));
 
     // The counted titles of an empty project ("Welcome [0]" ...).
     emptyLists(ui->toolBox, typeViews(ui), &TypeView::emptiedTitle);
@@ -84,6 +89,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->label_version->setText(programVersion());
     versionText = ui->label_version->text();
+
+    setUpAccessibility();
 
     plainTitle = windowTitle();
     setUpRecovery();
@@ -120,6 +127,7 @@ void MainWindow::showPageFromButton(int page)
     pageButtons.at(page)->setChecked(true);
     ui->stackedWidget->setCurrentIndex(page);
     ui->toolBox->setCurrentIndex(page - 1);
+    focusPageAfterKeyboardClick(page);
 }
 
 void MainWindow::on_WelcomeButton_clicked()
@@ -167,6 +175,7 @@ void MainWindow::on_HomeButton_clicked()
 {
     ui->HomeButton->setChecked(true);
     returnToHomePage();
+    focusPageAfterKeyboardClick(0);
 }
 
 // Page 0 already shown: the report is rebuilt without a page change.

@@ -144,6 +144,16 @@ private:
     void showEditorPage(int page);
     void openListItem(QListWidgetItem *item, int page);
 
+    // Keyboard and screen reader (app/mainwindow_access.cpp)
+    void setUpAccessibility();
+    void setReadingTabOrder();
+    void addPageShortcuts();
+    void openPageFromKeyboard(int page);
+    // A page button pressed with Space (it has focus, which a click does not
+    // give it) takes the keyboard on to the page's first field.
+    void focusPageAfterKeyboardClick(int page);
+    void focusFirstField(int page);
+
     Platform currentPlatform() const;
 
     // Clear all and platform type

@@ -18,8 +18,9 @@ void MainWindow::setUpWiring()
     devicePicture = new DevicePictureView(ui->toolButton_DevPic_2,
                                           [this] { return terminalView(currentPlatform()); });
     auto *action = new QAction(QIcon(QStringLiteral(":/icons/wiring_sheet.png")),
-                               tr("Export Wiring Sheet\u2026"), this);
+                               tr("Export &Wiring Sheet\u2026"), this);
     action->setObjectName(QStringLiteral("actionExport_Wiring_Sheet"));
+    action->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
     action->setStatusTip(tr("Writes the project terminal by terminal as a PDF"));
     ui->menuFile->insertAction(ui->actionPrint_Project, action);
     connect(action, &QAction::triggered, this, &MainWindow::exportWiringSheet);

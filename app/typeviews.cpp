@@ -3,6 +3,64 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QKeyEvent>
+
+namespace
+{
+
+// Editor page n shows the type of toolbox item n - 1.
+constexpr int firstEditorPage = 1;
+
+class ListKeys : public QObject
+{
+public:
+    ListKeys(QListWidget *list, int page, OpenListItem open)
+        : QObject(list), list(list), page(page), open(std::move(open))
+    {
+        list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    static bool opensCurrentItem(int key)
+    {
+        return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    }
+
+    QListWidget *list;
+    int page;
+    OpenListItem open;
+    int pressedKey = 0; // 0: none pressed since focus came
+    int rowBeforeKey = -1;
+};
+
+// On release, after the list has moved its current item: a key pressed
+// elsewhere (the Tab that brought focus here) is not this list's.
+bool ListKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != list)
+        return false;
+    if (event->type() == QEvent::FocusOut)
+        pressedKey = 0;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    if (event->type() == QEvent::KeyPress) {
+        pressedKey = keyEvent->key();
+        rowBeforeKey = list->currentRow();
+    } else if (keyEvent->key() == pressedKey && !keyEvent->isAutoRepeat()) {
+        pressedKey = 0;
+        QListWidgetItem *item = list->currentItem();
+        if (item && (list->currentRow() != rowBeforeKey || opensCurrentItem(keyEvent->key())))
+            open(item, page);
+    }
+    return false;
+}
+
+} // namespace
+
 QVector<TypeView> typeViews(Ui::MainWindow *ui)
 {
     return {
@@ -45,4 +103,10 @@ void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views, const char *T
         view.list->clear();
         toolBox->setItemText(view.toolBoxIndex, MainWindow::tr(view.*title));
     }
+}
+
+void openListsFromKeyboard(const QVector<TypeView> &views, const OpenListItem &open)
+{
+    for (const TypeView &view : views)
+        new ListKeys(view.list, view.toolBoxIndex + firstEditorPage, open);
 }

@@ -4,8 +4,10 @@
 
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 class QListWidget;
+class QListWidgetItem;
 class QToolBox;
 
 namespace Ui
@@ -28,3 +30,10 @@ QVector<TypeView> typeViews(Ui::MainWindow *ui);
 
 // Empties every list and gives each type the title of that state.
 void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views, const char *TypeView::*title);
+
+// Opens a saved function from the keyboard as a click does: a key that moves a
+// list's current item (arrows, Home, End, a typed letter) opens the item it
+// reaches, Enter and Space open the current one; once per key, when it is
+// released. Neither focus nor the program moving the current item opens one.
+using OpenListItem = std::function<void(QListWidgetItem *item, int page)>;
+void openListsFromKeyboard(const QVector<TypeView> &views, const OpenListItem &open);

@@ -225,6 +225,6 @@ void MainWindow::on_pushButtonAirConDelete_clicked()
     if (!removeCurrentRecord(airConStore(), ui->listWidget_AirCon, released))
         return;
     resetAirConForm();
-    setCountTitle(ui->toolBox, airConToolBoxIndex, tr("Air Conditioner ["),
-                  ui->listWidget_AirCon->count());
+    finishDelete(ui->listWidget_AirCon, ui->label_AirConUI_Info, ui->toolBox, airConToolBoxIndex,
+                 tr("Air Conditioner ["));
 }

@@ -77,6 +77,6 @@ void MainWindow::on_pushButtonDigitalIODelete_clicked()
     if (!deleteCurrentFunction(digitalIOStore(), ui->listWidget_Dgitialio))
         return;
     resetDigitalIOForm();
-    setCountTitle(ui->toolBox, digitalIOToolBoxIndex, tr("Digital I/O ["),
-                  ui->listWidget_Dgitialio->count());
+    finishDelete(ui->listWidget_Dgitialio, ui->label_DigitalIOUI_Info, ui->toolBox,
+                 digitalIOToolBoxIndex, tr("Digital I/O ["));
 }

@@ -169,5 +169,6 @@ void MainWindow::on_pushButtonDNDMURDelete_clicked()
         return;
     pruneReleasedOutputs(released);
     resetDndMurForm();
-    setCountTitle(ui->toolBox, dndMurToolBoxIndex, tr("DND/MUR ["), ui->listWidget_DndMur->count());
+    finishDelete(ui->listWidget_DndMur, ui->label_DNDMURUI_Info, ui->toolBox, dndMurToolBoxIndex,
+                 tr("DND/MUR ["));
 }

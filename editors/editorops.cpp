@@ -1,5 +1,6 @@
 #include "editors/editorops.h"
 
+#include "app/accessibility.h"
 #include "app/dialogseam.h"
 
 #include <QBrush>
@@ -94,7 +95,8 @@ void EditorOps::disableAbsentOutputs(const OutputBoxes &boxes, Platform platform
 }
 
 // One timer per label, restarted by each message: a timer left from an
-// earlier message would clear a later one before its time.
+// earlier message would clear a later one before its time. A screen reader
+// hears each message as it appears.
 void EditorOps::showInfo(QLabel *label, const QString &text, int ms)
 {
     const QString timerName = QStringLiteral("infoTimer");
@@ -103,9 +105,13 @@ void EditorOps::showInfo(QLabel *label, const QString &text, int ms)
         timer = new QTimer(label);
         timer->setObjectName(timerName);
         timer->setSingleShot(true);
-        QObject::connect(timer, &QTimer::timeout, label, &QLabel::clear);
+        QObject::connect(timer, &QTimer::timeout, label, [label] {
+            label->clear();
+            Accessibility::announceStatus(label);
+        });
     }
     label->setText(text);
+    Accessibility::announceStatus(label);
     // As a single-shot timer would run: coarse from two seconds on.
     timer->setTimerType(ms >= 2000 ? Qt::CoarseTimer : Qt::PreciseTimer);
     timer->start(ms);
@@ -131,8 +137,17 @@ void EditorOps::finishSave(QListWidget *list, QLabel *info, QToolBox *toolBox, i
                            const QString &titlePrefix)
 {
     setCountTitle(toolBox, toolBoxIndex, titlePrefix, list->count());
-    showInfo(info, tr("Saved..."), 1500);
+    // The row first: Qt 5 tells a screen reader that a list's new current row
+    // has focus even when the list has none, which would cut "Saved..." short.
     list->setCurrentRow(list->count() - 1);
+    showInfo(info, tr("Saved..."), 1500);
+}
+
+void EditorOps::finishDelete(const QListWidget *list, QLabel *info, QToolBox *toolBox,
+                             int toolBoxIndex, const QString &titlePrefix)
+{
+    setCountTitle(toolBox, toolBoxIndex, titlePrefix, list->count());
+    showInfo(info, tr("Deleted."), 1500);
 }
 
 QString EditorOps::selectedName(const QListWidget *list)

@@ -107,6 +107,11 @@ ClaimSet commitRecord(FunctionStore<Record> &store, QListWidget *list, const Rec
 void finishSave(QListWidget *list, QLabel *info, QToolBox *toolBox, int toolBoxIndex,
                 const QString &titlePrefix);
 
+// The end of every Delete: the toolbox count and "Deleted.", which tells a
+// keyboard or screen-reader user that the function went.
+void finishDelete(const QListWidget *list, QLabel *info, QToolBox *toolBox, int toolBoxIndex,
+                  const QString &titlePrefix);
+
 // Removes the function of the list's current row: its claims are given back,
 // the record and the row removed. released receives what the record held, so
 // that the caller can stop Master Off and Welcome from controlling freed

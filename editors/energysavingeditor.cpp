@@ -160,6 +160,6 @@ void MainWindow::on_pushButtonCardHolderDelete_clicked()
     if (!removeCurrentRecord(energySavingStore(), ui->listWidget_CardHolder, released))
         return;
     resetEnergySavingForm();
-    setCountTitle(ui->toolBox, energySavingToolBoxIndex, tr("Energy Saving ["),
-                  ui->listWidget_CardHolder->count());
+    finishDelete(ui->listWidget_CardHolder, ui->label_EnergySavingUI_Info, ui->toolBox,
+                 energySavingToolBoxIndex, tr("Energy Saving ["));
 }

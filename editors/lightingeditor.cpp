@@ -220,6 +220,6 @@ void MainWindow::on_pushButtonLightingDelete_clicked()
     if (!deleteCurrentFunction(lightingStore(), ui->listWidgetLighting))
         return;
     resetLightingForm();
-    setCountTitle(ui->toolBox, lightingToolBoxIndex, tr("Lighting ["),
-                  ui->listWidgetLighting->count());
+    finishDelete(ui->listWidgetLighting, ui->label_LightingUI_Info, ui->toolBox,
+                 lightingToolBoxIndex, tr("Lighting ["));
 }

@@ -137,5 +137,6 @@ void MainWindow::on_pushButtonLogicDelete_clicked()
     if (!deleteCurrentFunction(logicStore(), ui->listWidget_Logic))
         return;
     resetLogicForm();
-    setCountTitle(ui->toolBox, logicToolBoxIndex, tr("Logic ["), ui->listWidget_Logic->count());
+    finishDelete(ui->listWidget_Logic, ui->label_LogicUI_Info, ui->toolBox, logicToolBoxIndex,
+                 tr("Logic ["));
 }

@@ -147,8 +147,8 @@ void MainWindow::on_pushButtonMasterOffDelete_clicked()
         return;
     masterOffLedMemory() = QStringLiteral("  ");
     resetMasterOffForm();
-    setCountTitle(ui->toolBox, masterOffToolBoxIndex, tr("Master Off ["),
-                  ui->listWidget_MasterOff->count());
+    finishDelete(ui->listWidget_MasterOff, ui->label_MasterOffUI_Info, ui->toolBox,
+                 masterOffToolBoxIndex, tr("Master Off ["));
     pruneReleasedOutputs(released);
 }
 

@@ -105,6 +105,6 @@ void MainWindow::on_pushButtonShutterDelete_clicked()
     if (!deleteCurrentFunction(shutterStore(), ui->listWidget_Shutter))
         return;
     resetShutterForm();
-    setCountTitle(ui->toolBox, shutterToolBoxIndex, tr("Shutter ["),
-                  ui->listWidget_Shutter->count());
+    finishDelete(ui->listWidget_Shutter, ui->label_ShutterUI_Info, ui->toolBox, shutterToolBoxIndex,
+                 tr("Shutter ["));
 }

@@ -83,6 +83,6 @@ void MainWindow::on_pushButtonACInputDelete_clicked()
     if (!deleteCurrentFunction(voltageInputStore(), ui->listWidget_Acinput))
         return;
     resetVoltageInputForm();
-    setCountTitle(ui->toolBox, voltageInputToolBoxIndex, tr("ACInput ["),
-                  ui->listWidget_Acinput->count());
+    finishDelete(ui->listWidget_Acinput, ui->label_ACInputUI_Info, ui->toolBox,
+                 voltageInputToolBoxIndex, tr("ACInput ["));
 }

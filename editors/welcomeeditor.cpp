@@ -103,8 +103,8 @@ void MainWindow::on_pushButtonWelcomeDelete_clicked()
     welcomeStore().remove(ui->listWidget_Welcome->currentItem()->text());
     removeCurrentRow(ui->listWidget_Welcome);
     resetWelcomeForm();
-    setCountTitle(ui->toolBox, welcomeToolBoxIndex, tr("Welcome ["),
-                  ui->listWidget_Welcome->count());
+    finishDelete(ui->listWidget_Welcome, ui->label_WelcomeUI_Info, ui->toolBox, welcomeToolBoxIndex,
+                 tr("Welcome ["));
 }
 
 void MainWindow::pruneWelcomeOutputs(int outputId)

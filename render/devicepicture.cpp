@@ -317,6 +317,14 @@ void drawTerminals(QPainter &painter, const QVector<Terminal> &terminals)
     }
 }
 
+// Blue against the white housing, clear of every terminal's own outline.
+void drawFocusRing(QPainter &painter, const Terminal &terminal)
+{
+    painter.setPen(QPen(accent, 2.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(DevicePicture::terminalArea(terminal).adjusted(-2, -3, 2, 3), 4, 4);
+}
+
 QImage blankImage(qreal devicePixelRatio)
 {
     QImage image(pictureSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
@@ -349,12 +357,14 @@ void DevicePicture::draw(QPainter &painter, const QVector<Terminal> &terminals)
     painter.restore();
 }
 
-QImage DevicePicture::image(const QVector<Terminal> &terminals, qreal devicePixelRatio)
+QImage DevicePicture::image(const QVector<Terminal> &terminals, qreal devicePixelRatio, int ringed)
 {
     QImage picture = controllerImage(devicePixelRatio).copy();
     picture.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&picture);
     setHints(painter);
     drawTerminals(painter, terminals);
+    if (ringed >= 0 && ringed < terminals.size())
+        drawFocusRing(painter, terminals.at(ringed));
     return picture;
 }

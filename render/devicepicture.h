@@ -27,7 +27,8 @@ int terminalAt(const QVector<Terminal> &terminals, const QPointF &point);
 
 // Draws the picture into the painter's current coordinates (0, 0 to size()).
 void draw(QPainter &painter, const QVector<Terminal> &terminals);
-// The same on a white image, for a screen of that device pixel ratio.
-QImage image(const QVector<Terminal> &terminals, qreal devicePixelRatio);
+// The same on a white image, for a screen of that device pixel ratio, with a
+// focus ring around terminal ringed (none for -1).
+QImage image(const QVector<Terminal> &terminals, qreal devicePixelRatio, int ringed = -1);
 
 } // namespace DevicePicture

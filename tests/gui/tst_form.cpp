@@ -505,17 +505,18 @@ void FormTest::windowMenusAndActions()
     QStringList menus;
     for (const QAction *entry : window->menuBar()->actions())
         menus << entry->text();
-    QCOMPARE(menus, (QStringList{"File", "About"}));
+    QCOMPARE(menus, (QStringList{"&File", "&About"}));
     QCOMPARE(menuEntries(find<QMenu>("menuAbout")),
-             (QStringList{"actionAbout=About ZAREN800 Room Controller Configurator ",
-                          "actionAboutQt=About Qt "}));
+             (QStringList{"actionAbout=&About ZAREN800 Room Controller Configurator ",
+                          "actionAboutQt=About &Qt "}));
     const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence(key).toString(); };
     QCOMPARE(menuEntries(find<QMenu>("menuFile")),
-             (QStringList{"actionImport_Project=Import Project " + keys(QKeySequence::Open),
-                          "actionExport_Project=Export Project Ctrl+E",
-                          QString::fromUtf8("actionExport_Wiring_Sheet=Export Wiring Sheet\u2026 "),
-                          "actionPrint_Project=Print Project " + keys(QKeySequence::Print), "-",
-                          "actionExit=Exit " + keys(QKeySequence::Quit)}));
+             (QStringList{"actionImport_Project=&Import Project " + keys(QKeySequence::Open),
+                          "actionExport_Project=&Export Project Ctrl+E",
+                          QString::fromUtf8("actionExport_Wiring_Sheet=Export &Wiring Sheet\u2026 "
+                                            "Ctrl+Shift+E"),
+                          "actionPrint_Project=&Print Project " + keys(QKeySequence::Print), "-",
+                          "actionExit=E&xit " + keys(QKeySequence::Quit)}));
 
     DialogSeam::answerNextBox(QMessageBox::Ok);
     find<QAction>("actionAbout")->trigger();
