@@ -44,7 +44,7 @@ MainWindow::MainWindow(QWidget *parent)
       welcomeItemSelected(false), masterOffItemSelected(false), lightingItemSelected(false),
       shutterItemSelected(false), digitalIOItemSelected(false), logicItemSelected(false),
       voltageInputItemSelected(false), energySavingItemSelected(false), airConItemSelected(false),
-      dndMurItemSelected(false), platformChangeByProgram(0), unexportedChanges(false)
+      dndMurItemSelected(false), platformChangeByProgram(0)
 {
     initIconResources();
     ui->setupUi(this);
@@ -85,6 +85,7 @@ MainWindow::MainWindow(QWidget *parent)
     versionText = ui->label_version->text();
 
     plainTitle = windowTitle();
+    setUpHistory();
     ProjectChange::listen(this, [this] { noteProjectChanged(); });
 }
 

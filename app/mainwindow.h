@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/projecthistory.h"
 #include "editors/editorops.h"
 #include "model/catalogue.h"
 #include "model/records.h"
@@ -16,6 +17,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QToolButton;
+class QUndoStack;
 class DevicePictureView;
 
 namespace Ui
@@ -222,6 +224,9 @@ private:
 
     // Unexported work and the window title (app/mainwindow_state.cpp)
     void noteProjectChanged();
+    // Whenever the history moves or is marked exported: unexported work may
+    // have come or gone.
+    void unexportedStateChanged();
     // Asks before unexported work is dropped; true when the project may go.
     bool mayDiscardProject();
     // After an export or import: the title names the file, nothing unexported.
@@ -229,6 +234,18 @@ private:
     // Start-up, Clear all and platform change: the form's own title.
     void showPlainTitle();
     void updateTitle();
+
+    // Undo and redo (app/mainwindow_history.cpp): one step per user action
+    // that changed the project, whatever it caused.
+    void setUpHistory();
+    ShownProject shownProject() const;
+    // A user action ended: a step named text when it changed the project,
+    // whose undo and redo show page in its new-item state (0: Home).
+    void endStep(const QString &text, int page);
+    void showStep(const ShownProject &state, int page);
+    void showStepPage(int page);
+    // Import: the project read is where the history starts.
+    void startHistory();
 
     // Project file (app/mainwindow_project.cpp)
     // True when the project file was written (its PDF may have failed).
@@ -257,8 +274,12 @@ private:
     bool dndMurItemSelected;
     int platformChangeByProgram;
     QString plainTitle;
-    QString shownFilePath;  // the file last exported or imported, empty when none
-    bool unexportedChanges; // changed since that export or import (or since start)
+    QString shownFilePath; // the file last exported or imported, empty when none
+    // Clean where the project was last exported or imported (or at start).
+    QUndoStack *history = nullptr;
+    ShownProject recorded;       // as the last step, undo or redo left it
+    bool projectChanged = false; // since then
+    QString stepName;            // the function named when a Save or Delete was pressed
 };
 
 template <typename Record>

@@ -164,6 +164,7 @@ void MainWindow::importProjectFile(const QString &path)
 
     showImportedLists(ui->toolBox, views, rebuildProject(content.document));
     returnToHomePage();
+    startHistory();
     showProjectFile(path);
     ui->statusbar->showMessage(
         importedText(path, savedFunctionCount(), ui->comboBox_PlatformType->currentText()),

@@ -7,21 +7,28 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 
 // Called for every change to the saved functions (ProjectChange): a save or
-// delete, Clear all, a platform change, a motion sensor rewrite, and the
-// emptying and rebuilding of an import, which then marks itself exported.
+// delete, Clear all, a platform change, a motion sensor rewrite, the emptying
+// and rebuilding of an import, undo and redo. The user action around it makes
+// the step (app/mainwindow_history.cpp); import starts the history anew.
 void MainWindow::noteProjectChanged()
 {
-    if (unexportedChanges)
-        return;
-    unexportedChanges = true;
-    updateTitle();
+    projectChanged = true;
 }
 
+// Unexported work is the history's: it is clean where the project was last
+// exported or imported, so undoing back to there takes the marker away.
 bool MainWindow::hasUnexportedWork() const
 {
-    return unexportedChanges && savedFunctionCount() > 0;
+    return !history->isClean() && savedFunctionCount() > 0;
+}
+
+// The one place where unexported work is seen to come, change or go.
+void MainWindow::unexportedStateChanged()
+{
+    updateTitle();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -56,7 +63,7 @@ bool MainWindow::mayDiscardProject()
 void MainWindow::showProjectFile(const QString &path)
 {
     shownFilePath = path;
-    unexportedChanges = false;
+    history->setClean();
     updateTitle();
 }
 
@@ -79,5 +86,5 @@ void MainWindow::updateTitle()
     QString name = QFileInfo(shownFilePath).fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(name + QStringLiteral("[*] \u2013 ") + plainTitle);
-    setWindowModified(unexportedChanges);
+    setWindowModified(!history->isClean());
 }

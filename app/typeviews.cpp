@@ -1,6 +1,7 @@
 #include "app/typeviews.h"
 
 #include "mainwindow.h"
+#include "model/stores.h"
 #include "ui_mainwindow.h"
 
 QVector<TypeView> typeViews(Ui::MainWindow *ui)
@@ -45,4 +46,22 @@ void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views, const char *T
         view.list->clear();
         toolBox->setItemText(view.toolBoxIndex, MainWindow::tr(view.*title));
     }
+}
+
+void showSavedLists(QToolBox *toolBox, const QVector<TypeView> &views, const QStringList &titles)
+{
+    const std::array<QStringList, functionTypeCount> names = savedNames();
+    for (const TypeView &view : views) {
+        view.list->clear();
+        view.list->addItems(names.at(view.toolBoxIndex));
+        toolBox->setItemText(view.toolBoxIndex, titles.value(view.toolBoxIndex));
+    }
+}
+
+QStringList typeTitles(const QToolBox *toolBox)
+{
+    QStringList titles;
+    for (int index = 0; index < functionTypeCount; ++index)
+        titles << toolBox->itemText(index);
+    return titles;
 }

@@ -28,3 +28,10 @@ QVector<TypeView> typeViews(Ui::MainWindow *ui);
 
 // Empties every list and gives each type the title of that state.
 void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views, const char *TypeView::*title);
+
+// Every type's saved functions in store order, under the titles given by
+// toolbox index: what undo and redo put back.
+void showSavedLists(QToolBox *toolBox, const QVector<TypeView> &views, const QStringList &titles);
+// The toolbox titles by toolbox index, whose wording ("Shutter/Blind [0]" or
+// "Shutter [0]") tells how their count came about.
+QStringList typeTitles(const QToolBox *toolBox);
