@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QTextCursor>
+#include <QUndoStack>
 
 const int EXIT_CODE_REBOOT = -123456789;
 
@@ -92,6 +93,8 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     ProjectChange::stopListening(this);
+    // The history, going with the window's children, empties itself and says so.
+    history->disconnect(this);
     delete ui;
 }
 

@@ -13,7 +13,8 @@ ProjectStep::ProjectStep(const QString &text, ShownProject before, ShownProject 
     // The step's text, then after a line break the menu's, where an ampersand
     // shows only doubled. A name from a file may hold a line break of its own.
     const QString plain = QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    setText(plain + QLatin1Char('\n') + QString(plain).replace(QLatin1Char('&'), "&&"));
+    setText(plain + QLatin1Char('\n') +
+            QString(plain).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 void ProjectStep::undo()

@@ -112,8 +112,7 @@ private:
     QStringList exportThenImport();
     QStringList importEarlierExport();
     QStringList importBrokenFile();
-    QStringList undo();
-    QStringList redo();
+    QStringList undoOrRedo();
     QStringList walkHistory();
 
     QUndoStack *history() const { return window->findChild<QUndoStack *>(); }
@@ -192,8 +191,7 @@ QString RandomSession::run(int actions)
                                                       {&RandomSession::exportThenImport, 30},
                                                       {&RandomSession::importEarlierExport, 10},
                                                       {&RandomSession::importBrokenFile, 10},
-                                                      {&RandomSession::undo, 60},
-                                                      {&RandomSession::redo, 40},
+                                                      {&RandomSession::undoOrRedo, 100},
                                                       {&RandomSession::walkHistory, 5}};
     int total = 0;
     for (const auto &action : weighted)
@@ -626,15 +624,9 @@ bool RandomSession::moveInHistory(const char *actionName)
     return true;
 }
 
-QStringList RandomSession::undo()
+QStringList RandomSession::undoOrRedo()
 {
-    moveInHistory("actionUndo");
-    return {};
-}
-
-QStringList RandomSession::redo()
-{
-    moveInHistory("actionRedo");
+    moveInHistory(pick(5) < 3 ? "actionUndo" : "actionRedo");
     return {};
 }
 
