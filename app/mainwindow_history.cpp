@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUndoStack>
@@ -73,9 +74,11 @@ void MainWindow::setUpHistory()
     edit->setObjectName(QStringLiteral("menuEdit"));
     QAction *undo = history->createUndoAction(edit);
     undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setIcon(QIcon(QStringLiteral(":/icons/undo.png")));
     undo->setShortcuts(QKeySequence::Undo);
     QAction *redo = history->createRedoAction(edit);
     redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setIcon(QIcon(QStringLiteral(":/icons/redo.png")));
     redo->setShortcuts(redoKeys());
     edit->addAction(undo);
     edit->addAction(redo);
