@@ -55,13 +55,16 @@ void MainWindow::refillAllChoices()
 // puts the old platform back, whose re-entry here asks nothing.
 void MainWindow::on_comboBox_PlatformType_currentIndexChanged(int index)
 {
-    if (platformChangeByProgram == 0 && on_SettingsButton_clicked() == 1) {
+    const bool byUser = platformChangeByProgram == 0;
+    if (byUser && on_SettingsButton_clicked() == 1) {
         platformChangeByProgram = 1;
         ui->comboBox_PlatformType->setCurrentIndex(index == 0 ? 1 : 0);
         return;
     }
     platformChangeByProgram = 0;
     applyPlatform(platformFromIndex(index));
+    if (byUser)
+        endStep(tr("DeviceType %1").arg(ui->comboBox_PlatformType->itemText(index)), 0);
 }
 
 // The small controller has no Voltage Input and no Shutter/Blind functions.

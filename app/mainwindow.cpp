@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QTextCursor>
+#include <QUndoStack>
 
 const int EXIT_CODE_REBOOT = -123456789;
 
@@ -49,7 +50,7 @@ MainWindow::MainWindow(QWidget *parent)
       welcomeItemSelected(false), masterOffItemSelected(false), lightingItemSelected(false),
       shutterItemSelected(false), digitalIOItemSelected(false), logicItemSelected(false),
       voltageInputItemSelected(false), energySavingItemSelected(false), airConItemSelected(false),
-      dndMurItemSelected(false), platformChangeByProgram(0), unexportedChanges(false)
+      dndMurItemSelected(false), platformChangeByProgram(0)
 {
     initIconResources();
     Accessibility::installInterfaces();
@@ -93,6 +94,7 @@ MainWindow::MainWindow(QWidget *parent)
     setUpAccessibility();
 
     plainTitle = windowTitle();
+    setUpHistory();
     setUpRecovery();
     ProjectChange::listen(this, [this] { noteProjectChanged(); });
 }
@@ -100,6 +102,8 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     ProjectChange::stopListening(this);
+    // The history, going with the window's children, empties itself and says so.
+    history->disconnect(this);
     delete ui;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/projecthistory.h"
 #include "editors/editorops.h"
 #include "model/catalogue.h"
 #include "model/records.h"
@@ -20,6 +21,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QToolButton;
+class QUndoStack;
 class DevicePictureView;
 
 namespace Ui
@@ -256,6 +258,18 @@ private:
     void showPlainTitle();
     void updateTitle();
 
+    // Undo and redo (app/mainwindow_history.cpp): one step per user action
+    // that changed the project, whatever it caused.
+    void setUpHistory();
+    ShownProject shownProject() const;
+    // A user action ended: a step named text when it changed the project,
+    // whose undo and redo show page in its new-item state (0: Home).
+    void endStep(const QString &text, int page);
+    void showStep(const ShownProject &state, int page);
+    void showStepPage(int page);
+    // Import: the project read is where the history starts.
+    void startHistory();
+
     // Project file (app/mainwindow_project.cpp)
     // True when the project file was written (its PDF may have failed).
     bool exportProject();
@@ -300,8 +314,12 @@ private:
     bool dndMurItemSelected;
     int platformChangeByProgram;
     QString plainTitle;
-    QString shownFilePath;                  // the file last exported or imported, empty when none
-    bool unexportedChanges;                 // changed since that export or import (or since start)
+    QString shownFilePath; // the file last exported or imported, empty when none
+    // Clean where the project was last exported or imported (or at start).
+    QUndoStack *history = nullptr;
+    ShownProject recorded;                  // as the last step, undo or redo left it
+    bool projectChanged = false;            // since then
+    QString stepName;                       // the function named when a Save or Delete was pressed
     std::unique_ptr<RecoveryCopy> recovery; // this program's place; null when it has none
     QTimer *recoveryTimer = nullptr;
     QTimer *heartbeatTimer = nullptr;

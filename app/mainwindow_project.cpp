@@ -183,6 +183,7 @@ bool MainWindow::loadProjectFile(const QString &path)
 
     showImportedLists(ui->toolBox, views, rebuildProject(content.document));
     returnToHomePage();
+    startHistory();
     return true;
 }
 

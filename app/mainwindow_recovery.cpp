@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSessionManager>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace
 {
@@ -124,7 +125,7 @@ void MainWindow::recoverProject(std::unique_ptr<RecoveryCopy> copy)
         return;
     recovery = std::move(copy);
     shownFilePath = source;
-    unexportedChanges = true;
+    history->resetClean();
     unexportedWorkChanged();
     ui->statusbar->showMessage(tr("Recovered %1").arg(summary), statusMessageMs);
 }

@@ -7,28 +7,33 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 
 // Called for every change to the saved functions (ProjectChange): a save or
-// delete, Clear all, a platform change, a motion sensor rewrite, and the
-// emptying and rebuilding of an import, which then marks itself exported.
+// delete, Clear all, a platform change, a motion sensor rewrite, the emptying
+// and rebuilding of an import, undo and redo. The user action around it makes
+// the step (app/mainwindow_history.cpp); import starts the history anew.
 void MainWindow::noteProjectChanged()
 {
-    unexportedChanges = true;
+    projectChanged = true;
     endAgreed = false;
     unexportedWorkChanged();
 }
 
-// Called whenever hasUnexportedWork() may have changed, and for every change
-// to the saved functions, which the recovery copy must then follow.
+// Called whenever hasUnexportedWork() may have changed (the history moved or
+// was marked exported), and for every change to the saved functions, which
+// the recovery copy must then follow.
 void MainWindow::unexportedWorkChanged()
 {
     updateTitle();
     updateRecoveryCopy();
 }
 
+// Unexported work is the history's: it is clean where the project was last
+// exported or imported, so undoing back to there takes the marker away.
 bool MainWindow::hasUnexportedWork() const
 {
-    return unexportedChanges && savedFunctionCount() > 0;
+    return !history->isClean() && savedFunctionCount() > 0;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -64,7 +69,7 @@ bool MainWindow::mayDiscardProject()
 void MainWindow::showProjectFile(const QString &path)
 {
     shownFilePath = path;
-    unexportedChanges = false;
+    history->setClean();
     unexportedWorkChanged();
 }
 
@@ -88,5 +93,5 @@ void MainWindow::updateTitle()
     QString name = shownFilePath.isEmpty() ? tr("Untitled") : QFileInfo(shownFilePath).fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(name + QStringLiteral("[*] \u2013 ") + plainTitle);
-    setWindowModified(unexportedChanges);
+    setWindowModified(!history->isClean());
 }

@@ -1,6 +1,7 @@
 #include "app/typeviews.h"
 
 #include "mainwindow.h"
+#include "model/stores.h"
 #include "ui_mainwindow.h"
 
 #include <QKeyEvent>
@@ -109,4 +110,22 @@ void openListsFromKeyboard(const QVector<TypeView> &views, const OpenListItem &o
 {
     for (const TypeView &view : views)
         new ListKeys(view.list, view.toolBoxIndex + firstEditorPage, open);
+}
+
+void showSavedLists(QToolBox *toolBox, const QVector<TypeView> &views, const QStringList &titles)
+{
+    const std::array<QStringList, functionTypeCount> names = savedNames();
+    for (const TypeView &view : views) {
+        view.list->clear();
+        view.list->addItems(names.at(view.toolBoxIndex));
+        toolBox->setItemText(view.toolBoxIndex, titles.value(view.toolBoxIndex));
+    }
+}
+
+QStringList typeTitles(const QToolBox *toolBox)
+{
+    QStringList titles;
+    for (int index = 0; index < functionTypeCount; ++index)
+        titles << toolBox->itemText(index);
+    return titles;
 }

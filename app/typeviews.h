@@ -37,3 +37,10 @@ void emptyLists(QToolBox *toolBox, const QVector<TypeView> &views, const char *T
 // released. Neither focus nor the program moving the current item opens one.
 using OpenListItem = std::function<void(QListWidgetItem *item, int page)>;
 void openListsFromKeyboard(const QVector<TypeView> &views, const OpenListItem &open);
+
+// Every type's saved functions in store order, under the titles given by
+// toolbox index: what undo and redo put back.
+void showSavedLists(QToolBox *toolBox, const QVector<TypeView> &views, const QStringList &titles);
+// The toolbox titles by toolbox index, whose wording ("Shutter/Blind [0]" or
+// "Shutter [0]") tells how their count came about.
+QStringList typeTitles(const QToolBox *toolBox);

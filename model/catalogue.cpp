@@ -163,3 +163,15 @@ void OutputCatalogue::releasePulse(const QString &name)
         releaseClaim(entry->pulseUseCount);
     }
 }
+
+bool operator==(const InputEntry &a, const InputEntry &b)
+{
+    return a.id == b.id && a.name == b.name && a.useCount == b.useCount;
+}
+
+bool operator==(const OutputEntry &a, const OutputEntry &b)
+{
+    return a.id == b.id && a.name == b.name && a.useCount == b.useCount &&
+           a.masterOffLocked == b.masterOffLocked && a.welcomeLocked == b.welcomeLocked &&
+           a.pulseUseCount == b.pulseUseCount;
+}

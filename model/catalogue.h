@@ -23,6 +23,9 @@ struct OutputEntry {
     ClaimCount pulseUseCount = 0;
 };
 
+bool operator==(const InputEntry &a, const InputEntry &b);
+bool operator==(const OutputEntry &a, const OutputEntry &b);
+
 // Index of comboBox_PlatformType.
 enum class Platform { MV210 = 0, MV211 = 1 };
 

@@ -236,11 +236,11 @@ QStringList checkConsistency()
 QStringList checkShownLists(const ShownWindow &shown)
 {
     QStringList findings;
-    forEachStore([&](FunctionType type, const auto &store) {
-        const ShownType &view = shown[int(type)];
-        QStringList stored;
-        for (const auto &record : store)
-            stored << record.name;
+    const std::array<QStringList, functionTypeCount> names = savedNames();
+    for (int index = 0; index < functionTypeCount; ++index) {
+        const FunctionType type = FunctionType(index);
+        const ShownType &view = shown[index];
+        const QStringList &stored = names[index];
         if (view.names != stored)
             findings << QStringLiteral("%1: the list shows %2, the store holds %3")
                             .arg(typeLabel(type), quotedList(view.names), quotedList(stored));
@@ -249,7 +249,7 @@ QStringList checkShownLists(const ShownWindow &shown)
                             .arg(typeLabel(type), view.title,
                                  QString::number(titleCount(view.title)),
                                  QString::number(view.names.size()));
-    });
+    }
     return findings;
 }
 

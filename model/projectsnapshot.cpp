@@ -3,6 +3,20 @@
 #include "model/projectchange.h"
 #include "model/stores.h"
 
+bool operator==(const ProjectSnapshot &a, const ProjectSnapshot &b)
+{
+    return a.welcome.records() == b.welcome.records() &&
+           a.masterOff.records() == b.masterOff.records() &&
+           a.energySaving.records() == b.energySaving.records() &&
+           a.dndMur.records() == b.dndMur.records() && a.airCon.records() == b.airCon.records() &&
+           a.voltageInput.records() == b.voltageInput.records() &&
+           a.lighting.records() == b.lighting.records() &&
+           a.shutter.records() == b.shutter.records() &&
+           a.digitalIO.records() == b.digitalIO.records() &&
+           a.logic.records() == b.logic.records() && a.inputs == b.inputs &&
+           a.outputs == b.outputs && a.masterOffLed == b.masterOffLed;
+}
+
 ProjectSnapshot takeProjectSnapshot()
 {
     return {welcomeStore(),

@@ -28,6 +28,9 @@ struct ProjectSnapshot {
     QString masterOffLed;
 };
 
+// Equal when every store, every catalogue row and the LED memory are.
+bool operator==(const ProjectSnapshot &a, const ProjectSnapshot &b);
+
 ProjectSnapshot takeProjectSnapshot();
 // Puts everything back as it was taken and announces one change to the saved
 // functions.

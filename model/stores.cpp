@@ -168,3 +168,13 @@ QString typeTitle(FunctionType type)
         "Voltage Input", "Lighting",   "Shutter/Blind", "Digital I/O", "Logic"};
     return QLatin1String(titles[int(type)]);
 }
+
+std::array<QStringList, functionTypeCount> savedNames()
+{
+    std::array<QStringList, functionTypeCount> names;
+    forEachStore([&names](FunctionType type, const auto &store) {
+        for (const auto &record : store)
+            names[int(type)] << record.name;
+    });
+    return names;
+}

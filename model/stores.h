@@ -5,6 +5,8 @@
 #include "model/records.h"
 
 #include <QString>
+#include <QStringList>
+#include <array>
 
 // Process-wide stores, created empty on first use; they outlive a window restart.
 FunctionStore<LightingRecord> &lightingStore();
@@ -78,3 +80,7 @@ template <typename Visit> void forEachStore(Visit &&visit)
     visit(FunctionType::DigitalIO, digitalIOStore());
     visit(FunctionType::Logic, logicStore());
 }
+
+// The names of each type's saved functions in store order, which is the order
+// of its list, by FunctionType.
+std::array<QStringList, functionTypeCount> savedNames();

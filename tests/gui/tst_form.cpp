@@ -505,7 +505,7 @@ void FormTest::windowMenusAndActions()
     QStringList menus;
     for (const QAction *entry : window->menuBar()->actions())
         menus << entry->text();
-    QCOMPARE(menus, (QStringList{"&File", "&About"}));
+    QCOMPARE(menus, (QStringList{"&File", "&Edit", "&About"}));
     QCOMPARE(menuEntries(find<QMenu>("menuAbout")),
              (QStringList{"actionAbout=&About ZAREN800 Room Controller Configurator ",
                           "actionAboutQt=About &Qt "}));
@@ -517,6 +517,9 @@ void FormTest::windowMenusAndActions()
                                             "Ctrl+Shift+E"),
                           "actionPrint_Project=&Print Project " + keys(QKeySequence::Print), "-",
                           "actionExit=E&xit " + keys(QKeySequence::Quit)}));
+    QCOMPARE(menuEntries(find<QMenu>("menuEdit")),
+             (QStringList{"actionUndo=Undo " + keys(QKeySequence::Undo),
+                          "actionRedo=Redo " + keys(QKeySequence::Redo)}));
 
     DialogSeam::answerNextBox(QMessageBox::Ok);
     find<QAction>("actionAbout")->trigger();

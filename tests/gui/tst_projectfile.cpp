@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolBox>
+#include <QUndoStack>
 #include <QtTest>
 
 using SampleChange = std::function<void()>;
@@ -117,6 +119,8 @@ private slots:
     void unexportedWorkIsAskedAboutFirst();
     void savedFunctionsComeBackUnchanged_data();
     void savedFunctionsComeBackUnchanged();
+    void stepsAreUndoneAndRedone_data();
+    void stepsAreUndoneAndRedone();
 
 private:
     QString path(const QString &name) const { return dir->filePath(name); }
@@ -132,6 +136,7 @@ private:
     // Opens a function on the new page, changes a field, presses Save (confirmed) or Delete;
     // then every field of the page must be in its new-item state.
     void press(const QString &button, int type, int row, const QStringList &change = {});
+    void expectNewItemPage(int type, const QString &shown);
     void expectOneBox(const QString &title, const QString &text, const QString &informative,
                       QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                       QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
@@ -368,7 +373,10 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
     const QByteArray good(4000, 'g'); // one page, as the new file
     writeFile(site, good);
     writeFile(pdf, "the previous report");
-    SampleProject::fill();
+    openSampleProject();
+    WindowTest::clickListItem(child<QListWidget>(window.get(), "listWidgetLighting"), 0);
+    WindowTest::clickChild(window.get(), "pushButtonLightingDelete"); // unexported work
+    window->statusBar()->clearMessage();
     disk.fillLeaving(0);
     exportAs(site);
     expectOneBox("File Error", "The project was not saved!", site + ": No space left on device");
@@ -479,7 +487,7 @@ void ProjectFileTest::projectExtensionRule()
 void ProjectFileTest::unexportedWorkIsAskedAboutFirst_data()
 {
     QTest::addColumn<QString>("way");    // close, exit or import
-    QTest::addColumn<QString>("before"); // changed, exported or cleared
+    QTest::addColumn<QString>("before"); // changed, exported, undone or cleared
     QTest::addColumn<int>("answer");     // NoButton: not asked; Save: Export...
     QTest::addColumn<bool>("goesOn");    // for Export...: the save dialog chose a file
     const int cancel = QMessageBox::Cancel, discard = QMessageBox::Discard,
@@ -491,6 +499,7 @@ void ProjectFileTest::unexportedWorkIsAskedAboutFirst_data()
         QTest::addRow("%s, export cancelled", way)
             << QString(way) << "changed" << exportIt << false;
         QTest::addRow("%s, nothing unexported", way) << QString(way) << "exported" << none << true;
+        QTest::addRow("%s, change undone", way) << QString(way) << "undone" << none << true;
         QTest::addRow("%s, nothing to lose", way) << QString(way) << "cleared" << none << true;
     }
 }
@@ -510,6 +519,8 @@ void ProjectFileTest::unexportedWorkIsAskedAboutFirst()
         WindowTest::clickListItem(child<QListWidget>(window.get(), "listWidgetLighting"), 0);
         WindowTest::clickChild(window.get(), "pushButtonLightingDelete");
     }
+    if (before == "undone")
+        child<QAction>(window.get(), "actionUndo")->trigger();
     if (before == "exported")
         exportAs(path("before"));
     const QString file = before == "exported" ? "before.rccfg" : "sample.rccfg";
@@ -566,7 +577,13 @@ void ProjectFileTest::press(const QString &button, int type, int row, const QStr
         DialogSeam::answerNextBox(QMessageBox::Save);
     const QWidget *page = stack->currentWidget();
     WindowTest::click(page->findChildren<QPushButton *>(QRegularExpression(button + '$')).first());
+    expectNewItemPage(type, button + " " + function);
+}
 
+void ProjectFileTest::expectNewItemPage(int type, const QString &shown)
+{
+    const QWidget *page = child<QStackedWidget>(window.get(), "stackedWidget")->widget(type + 1);
+    const QListWidget *list = child<QListWidget>(window.get(), WindowTest::typeLists[type]);
     const QStringList &rules = pageDefaults[type];
     const QString proposed = QString::number(list->count() + 1);
     QStringList off;
@@ -589,7 +606,7 @@ void ProjectFileTest::press(const QString &button, int type, int row, const QStr
         if (state != expected)
             off << name + " shows \"" + state + "\", not \"" + expected + '"';
     }
-    QVERIFY2(off.isEmpty(), qPrintable(button + " " + function + ": " + off.join(", ")));
+    QVERIFY2(off.isEmpty(), qPrintable(shown + ": " + off.join(", ")));
 }
 
 void ProjectFileTest::savedFunctionsComeBackUnchanged_data()
@@ -658,6 +675,103 @@ void ProjectFileTest::savedFunctionsComeBackUnchanged()
         typeLabel(FunctionType(type)) + " \"" + function + "\": " + change.at(2);
     QVERIFY2(changed == QStringList(expected), qPrintable(changed.join('\n')));
     press("Delete", type, 0);
+}
+
+void ProjectFileTest::stepsAreUndoneAndRedone_data()
+{
+    QTest::addColumn<SampleChange>("prepare"); // before the export that the marker starts from
+    QTest::addColumn<SampleChange>("step");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("type"); // whose page shows a new item after undo and redo; -1: Home
+    QTest::addColumn<QString>("change"); // one the step made
+    const int airCon = int(FunctionType::AirCon), voltageInput = int(FunctionType::VoltageInput);
+    // "Room Lights" shares C1 with the "PULSE" function "Hall Lights".
+    QTest::newRow("save new") << SampleChange() << SampleChange([this] {
+        WindowTest::clickChild(window.get(), "lightingButton");
+        child<QLineEdit>(window.get(), "lineEditLightingName")->setText("Room Lights");
+        WindowTest::choose(child<QComboBox>(window.get(), "comboBox_LightingControlType"), "PULSE");
+        WindowTest::choose(child<QComboBox>(window.get(), "comboBox_LightingInput"), "IN12");
+        WindowTest::clickChild(window.get(), "checkBox_LightingOutputC1");
+        WindowTest::clickChild(window.get(), "pushButtonLightingSave");
+    }) << "Save Lighting \"Room Lights\""
+                              << int(FunctionType::Lighting) << "Lighting \"Room Lights\": added";
+    QTest::newRow("save update, motion sensor copied")
+        << SampleChange() << SampleChange([this] {
+               DialogSeam::answerNextBox(
+                   QMessageBox::Save); // the update, then press's for the copies
+               press("Save", int(FunctionType::AirCon), 0,
+                     {"comboBox_AirConMotionDebounceTime", "500 ms"});
+           })
+        << "Save Air Conditioner \"AC-1\"" << airCon
+        << "EnergySaving \"Energy Saving-1\": MotionSensorDebounceTime";
+    // Without "Door Relay" on C6, "Master Off-2" controls only C8 of "Voltage-1".
+    QTest::newRow("delete with a prune")
+        << SampleChange([this] { press("Delete", int(FunctionType::DigitalIO), 0); })
+        << SampleChange([this] { press("Delete", int(FunctionType::VoltageInput), 0); })
+        << "Delete Voltage Input \"Voltage-1\"" << voltageInput
+        << "MasterOff \"Master Off-2\": removed";
+    QTest::newRow("clear all") << SampleChange() << SampleChange([this] {
+        DialogSeam::answerNextBox(QMessageBox::Yes);
+        WindowTest::clickChild(window.get(), "SettingsButton");
+    }) << "Clear All" << -1 << "Logic \"Logic-1\": removed";
+    QTest::newRow("platform") << SampleChange() << SampleChange([this] {
+        DialogSeam::answerNextBox(QMessageBox::Yes);
+        WindowTest::choose(child<QComboBox>(window.get(), "comboBox_PlatformType"), "MV210");
+    }) << "DeviceType MV210" << -1
+                              << "Welcome \"Welcome-1\": removed";
+}
+
+// Each kind of step, taken back and done again through the Edit menu: what
+// was exported, and what the step made of it, come back whole (records,
+// claims, locks, lists, titles, platform), the step's page shows a new item
+// (Home after Clear all and the platform), and the marker follows.
+void ProjectFileTest::stepsAreUndoneAndRedone()
+{
+    QFETCH(SampleChange, prepare);
+    QFETCH(SampleChange, step);
+    QFETCH(QString, text);
+    QFETCH(int, type);
+    QFETCH(QString, change);
+    openSampleProject();
+    if (prepare)
+        prepare();
+    exportAs(path("before.rccfg"));
+    const QUndoStack *history = window->findChild<QUndoStack *>();
+    const auto expectMarker = [&](bool marked) {
+        QCOMPARE(history->isClean(), !marked);
+        QCOMPARE(window->isWindowModified(), marked && !window->windowFilePath().isEmpty());
+    };
+    QJsonObject exported, stepped;
+    changes(exported);
+    const QStringList exportedState = windowState() << masterOffLedMemory();
+    const SampleProject::Snapshot exportedRecords;
+    expectMarker(false);
+
+    step();
+    stepped = exported;
+    QVERIFY2(changes(stepped).join('\n').contains(change), qPrintable(change));
+    const QStringList steppedState = windowState() << masterOffLedMemory();
+    const SampleProject::Snapshot steppedRecords;
+    QAction *undo = child<QAction>(window.get(), "actionUndo");
+    QAction *redo = child<QAction>(window.get(), "actionRedo");
+    expectMarker(true);
+
+    const QStackedWidget *pages = child<QStackedWidget>(window.get(), "stackedWidget");
+    for (QAction *action : {undo, redo}) {
+        const bool undone = action == undo;
+        QCOMPARE(action->text(), (undone ? "Undo " : "Redo ") + text);
+        WindowTest::clickChild(window.get(), type == 0 ? "MasterOffButton" : "WelcomeButton");
+        action->trigger();
+        QCOMPARE(changes(undone ? exported : stepped), QStringList());
+        QCOMPARE(windowState() << masterOffLedMemory(), undone ? exportedState : steppedState);
+        QVERIFY(SampleProject::Snapshot() == (undone ? exportedRecords : steppedRecords));
+        QCOMPARE(pages->currentIndex(), type + 1);
+        if (type >= 0)
+            expectNewItemPage(type, action->text());
+        expectMarker(!undone);
+        QCOMPARE(WindowTest::findings(window.get()), QStringList());
+    }
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
 }
 
 QTEST_MAIN(ProjectFileTest)

@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolBox>
+#include <QUndoStack>
 #include <QtTest>
 #include <functional>
 
@@ -111,6 +112,16 @@ private:
     QStringList exportThenImport();
     QStringList importEarlierExport();
     QStringList importBrokenFile();
+    QStringList undoOrRedo();
+    QStringList walkHistory();
+
+    QUndoStack *history() const { return window->findChild<QUndoStack *>(); }
+    // Takes a step back or forth through the Edit menu; false when there is none.
+    bool moveInHistory(const char *actionName);
+    // After each action: a new step or a new history is remembered; otherwise,
+    // undone, redone or left alone, the project must be the one first seen at
+    // this place in the history.
+    QStringList followHistory();
 
     // A file exported during the session, with the project it holds.
     struct Export {
@@ -155,6 +166,10 @@ private:
     int loggedStep = -1;
     int step = 0;
     int actionCount = 0;
+    // The export at each place in the history, as first reached.
+    QVector<QJsonObject> seen;
+    int seenIndex = 0;
+    bool moved = false; // by undo or redo since the history was last followed
 };
 
 QString RandomSession::run(int actions)
@@ -175,7 +190,9 @@ QString RandomSession::run(int actions)
                                                       {&RandomSession::restart, 1},
                                                       {&RandomSession::exportThenImport, 30},
                                                       {&RandomSession::importEarlierExport, 10},
-                                                      {&RandomSession::importBrokenFile, 10}};
+                                                      {&RandomSession::importBrokenFile, 10},
+                                                      {&RandomSession::undoOrRedo, 100},
+                                                      {&RandomSession::walkHistory, 5}};
     int total = 0;
     for (const auto &action : weighted)
         total += action.second;
@@ -199,7 +216,7 @@ QString RandomSession::run(int actions)
                             (DialogSeam::shownBoxes().isEmpty()
                                  ? QString()
                                  : QStringLiteral(": ") + DialogSeam::shownBoxes().last().text);
-        problems << WindowTest::findings(window.get());
+        problems << WindowTest::findings(window.get()) << followHistory();
         DialogSeam::reset();
         if (!problems.isEmpty())
             return report(problems);
@@ -594,6 +611,59 @@ QStringList RandomSession::importBrokenFile()
                             WindowTest::typeLists[type];
     }
     return problems;
+}
+
+bool RandomSession::moveInHistory(const char *actionName)
+{
+    QAction *action = child<QAction>(window.get(), actionName);
+    if (!action->isEnabled())
+        return false;
+    note(action->text());
+    action->trigger();
+    moved = true;
+    return true;
+}
+
+QStringList RandomSession::undoOrRedo()
+{
+    moveInHistory(pick(5) < 3 ? "actionUndo" : "actionRedo");
+    return {};
+}
+
+// Back to the start of the history, forth to its end and back to where it was.
+QStringList RandomSession::walkHistory()
+{
+    const int start = history()->index();
+    QStringList problems;
+    for (const int target : {0, history()->count(), start}) {
+        while (problems.isEmpty() && history()->index() != target &&
+               moveInHistory(history()->index() > target ? "actionUndo" : "actionRedo"))
+            problems << WindowTest::findings(window.get()) << followHistory();
+    }
+    return problems;
+}
+
+QStringList RandomSession::followHistory()
+{
+    const QUndoStack *steps = history();
+    const int index = steps->index();
+    const QJsonObject now = projectDocument(platform());
+    const bool pushed = !std::exchange(moved, false) && index != seenIndex;
+    seenIndex = index;
+    if (steps->count() == 0 || pushed) {
+        seen.resize(index);
+        seen << now;
+        return {};
+    }
+    if (index >= seen.size())
+        return {QStringLiteral("the history is at %1 of %2 places").arg(index).arg(seen.size())};
+    const QStringList changed = differences(seen.at(index), now);
+    if (changed.isEmpty())
+        return {};
+    return QStringList(QStringLiteral("at %1 in the history the project is not the one first "
+                                      "seen there:")
+                           .arg(index)) +
+           changed;
 }
 
 class RandomSessionTest : public QObject
