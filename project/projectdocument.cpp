@@ -53,20 +53,42 @@ QString tooLargeReason()
         .arg(counted(maxProjectFileSize));
 }
 
-// Why bytes that did not parse as a JSON object are no project; plain text
-// is read as it stands when its length is not a whole number of blocks.
-QString notJsonReason(const QByteArray &bytes, bool deciphered, const QJsonParseError &error,
-                      const QJsonDocument &json)
+// The bytes read as JSON, and why they are no JSON object when they are not.
+struct ParsedText {
+    QByteArray text;
+    QJsonDocument json;
+    QJsonParseError error{};
+
+    bool isObject() const { return error.error == QJsonParseError::NoError && json.isObject(); }
+};
+
+ParsedText parsed(const QByteArray &text)
 {
-    const QString problem =
-        error.error != QJsonParseError::NoError
-            ? QStringLiteral("not JSON: %1 at offset %2")
-                  .arg(error.errorString(), counted(error.offset))
-            : QStringLiteral("a JSON %1, not an object").arg(json.isArray() ? "array" : "value");
+    ParsedText result{text, {}, {}};
+    result.json = QJsonDocument::fromJson(text, &result.error);
+    return result;
+}
+
+// Plain text that opens an object was meant as a document, whatever its length.
+bool opensObject(const QByteArray &bytes)
+{
+    return bytes.trimmed().startsWith('{');
+}
+
+// Why bytes that did not parse as a JSON object are no project.
+QString notJsonReason(const ParsedText &read, bool deciphered)
+{
+    const QString problem = read.error.error != QJsonParseError::NoError
+                                ? QStringLiteral("not JSON: %1 at offset %2")
+                                      .arg(read.error.errorString(), counted(read.error.offset))
+                                : QStringLiteral("a JSON %1, not an object")
+                                      .arg(read.json.isArray() ? "array" : "value");
     if (deciphered)
         return QStringLiteral("the deciphered text is ") + problem;
+    if (read.text.size() % 16 == 0)
+        return QStringLiteral("the text deciphers to no JSON, and as it stands it is ") + problem;
     return QStringLiteral("%1 bytes is not a whole number of 16-byte blocks, and the text is ")
-               .arg(counted(bytes.size())) +
+               .arg(counted(read.text.size())) +
            problem;
 }
 
@@ -79,14 +101,17 @@ QString noPlatformReason(const QJsonObject &document)
                                : QStringLiteral("PlatformType is not text");
 }
 
+// Both versions in quotes, so that a difference of case or a blank shows.
 QString wrongVersionReason(const QJsonObject &document, const QString &expectedVersion)
 {
-    const QString version = document.value(QStringLiteral("Version")).toString();
-    if (version.isEmpty())
-        return QStringLiteral("this file carries no version; this program is %1")
-            .arg(expectedVersion);
-    return QStringLiteral("this file was written by %1; this program is %2")
-        .arg(version, expectedVersion);
+    const QJsonValue version = document.value(QStringLiteral("Version"));
+    const bool none = version.isUndefined() || version == QJsonValue(QString());
+    const QString written = none
+                                ? QStringLiteral("this file carries no version")
+                                : QStringLiteral("this file was written by ") + shownValue(version);
+    return written + QStringLiteral("; this program reads only \"%1\", and the two must match "
+                                    "exactly")
+                         .arg(expectedVersion);
 }
 
 } // namespace
@@ -125,22 +150,29 @@ ProjectFileContent readProjectFile(QFile &file, const QString &expectedVersion)
     return checkProjectBytes(std::move(bytes), expectedVersion);
 }
 
-// The decryption result is not consulted: a plain document whose length is
-// not a whole number of blocks is read as it stands.
+// Bytes in whole blocks are deciphered first. A plain document is read as it
+// stands: one whose length is not a whole number of blocks (the decryption
+// refuses it), and one that deciphers to no JSON object but is one itself.
 ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVersion)
 {
     if (bytes.size() > maxProjectFileSize)
         return verdict(ProjectCheck::NotValid, tooLargeReason());
     if (bytes.isEmpty())
         return verdict(ProjectCheck::NotValid, QStringLiteral("the file is empty"));
-    const bool deciphered = decryptProjectData(bytes);
-    QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
+    const QByteArray asRead = bytes; // shared: deciphering puts its result in a new array
+    bool deciphered = decryptProjectData(bytes);
+    ParsedText read = parsed(bytes);
+    if (deciphered && !read.isObject() && opensObject(asRead)) {
+        ParsedText plain = parsed(asRead);
+        if (plain.isObject() || !opensObject(bytes)) {
+            read = std::move(plain);
+            deciphered = false;
+        }
+    }
     ProjectFileContent content =
-        error.error != QJsonParseError::NoError || !json.isObject()
-            ? verdict(ProjectCheck::NotValid, notJsonReason(bytes, deciphered, error, json))
-            : checkProjectDocument(json.object(), expectedVersion);
-    content.text = bytes;
+        read.isObject() ? checkProjectDocument(read.json.object(), expectedVersion)
+                        : verdict(ProjectCheck::NotValid, notJsonReason(read, deciphered));
+    content.text = read.text;
     return content;
 }
 

@@ -236,8 +236,9 @@ void CliTest::checkReportsEachKindOfFinding()
                      printed.at(i).contains(lines.at(i)),
                  qPrintable(printed.at(i)));
     if (status == 2)
-        QCOMPARE(run.err, path + QStringLiteral(": this file was written by V2.0.2; this program "
-                                                "is v2.0.2\n"));
+        QCOMPARE(run.err, path + QStringLiteral(": this file was written by \"V2.0.2\"; this "
+                                                "program reads only \"v2.0.2\", and the two must "
+                                                "match exactly\n"));
 
     const QJsonObject json =
         QJsonDocument::fromJson(tool({"check", "--json", path}).out.toUtf8()).object();
