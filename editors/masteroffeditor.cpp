@@ -8,7 +8,6 @@ namespace
 {
 
 constexpr int masterOffToolBoxIndex = 1;
-constexpr int masterOffLimit = 4;
 
 // LED output of the Master Off function saved last: its box stays disabled,
 // so a function cannot switch off its own feedback LED. Two blanks after a delete.
@@ -57,7 +56,8 @@ void MainWindow::fillMasterOffChoices(int keepInputIndex, int keepLedIndex)
     fillChoices(ui->comboBox_MasterOffLedOutput, outputs, keepLedIndex);
     disableAbsentOutputs(masterOffOutputBoxes(), currentPlatform());
     for (const OutputEntry *entry : outputs) {
-        const bool controllable = entry->useCount != 0 && entry->name != masterOffLedName() &&
+        const bool controllable = entry->useCount != 0 &&
+                                  EditorRules::mayControl(entry->name, masterOffLedName()) &&
                                   entry->masterOffLocked == 0;
         setMasterOffOutputEnabled(entry->id, controllable);
     }
@@ -67,7 +67,7 @@ void MainWindow::fillMasterOffChoices(int keepInputIndex, int keepLedIndex)
 void MainWindow::resetMasterOffForm()
 {
     QListWidget *list = ui->listWidget_MasterOff;
-    if (list->count() < masterOffLimit)
+    if (EditorRules::roomForAnother(FunctionType::MasterOff, list->count()))
         ui->lineEditMasterOffName->setText(proposedName(QStringLiteral("MasterOff-"), list));
     ui->comboBox_MasterOffDebounceTime->setCurrentIndex(defaultDebounceIndex);
     uncheckAll(masterOffOutputBoxes());
@@ -124,8 +124,9 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
         return;
     const NameCheck check = checkItemName(this, list, info, name);
     if (check == NameCheck::Rejected ||
-        refuse(check == NameCheck::NewItem && list->count() >= masterOffLimit, info,
-               tr("You can save only four of this function."), 1500))
+        refuse(check == NameCheck::NewItem &&
+                   !EditorRules::roomForAnother(FunctionType::MasterOff, list->count()),
+               info, tr("You can save only four of this function."), 1500))
         return;
     const bool update = check == NameCheck::Update;
     const MasterOffRecord record = masterOffRecordFromForm();
