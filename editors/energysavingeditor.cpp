@@ -136,8 +136,8 @@ void MainWindow::on_pushButtonCardHolderSave_clicked()
         return;
     const bool update = check == NameCheck::Update;
     // Refused before the motion sensor settings are copied: a refused save changes nothing.
-    if (refuse(!update && list->count() > 0, info, tr("You can save only one of this function."),
-               1500))
+    if (refuse(!update && !EditorRules::roomForAnother(FunctionType::EnergySaving, list->count()),
+               info, tr("You can save only one of this function."), 1500))
         return;
     const EnergySavingRecord record = energySavingRecordFromForm();
     if (MotionSensor::usesSensor(record) &&

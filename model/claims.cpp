@@ -43,13 +43,10 @@ ClaimSet claimsOf(const LightingRecord &record)
         {input(record.Input, "Input", QStringLiteral("input"), record.DebounceTime)}, {}, {}};
     const bool pulse = !EditorRules::drivesOneOutput(record.ControlType);
     for (int n = 1; n <= 8; ++n) {
+        const QString field = QStringLiteral("ControlOut-C%1").arg(n);
         if (!record.output(n).isEmpty())
-            claims.outputs.append({record.output(n),
-                                   false,
-                                   pulse,
-                                   QStringLiteral("output"),
-                                   {},
-                                   QStringLiteral("ControlOut-C%1").arg(n)});
+            claims.outputs.append(
+                {record.output(n), false, pulse, QStringLiteral("output"), {}, field});
     }
     return claims;
 }
