@@ -247,40 +247,6 @@ QVector<Finding> unreadMembers(const QJsonObject &document)
 namespace
 {
 
-// A place in the text being scanned, from the top of the document.
-struct ScanPlace {
-    QString text;    // "DigitalIO[0].Input"
-    QString pointer; // "/DigitalIO/0/Input"
-    QString type;    // the top-level member it lies in
-    int index = -1;  // the element of that member's array it lies in
-    QString member;  // the element's member it lies in
-    int depth = 0;
-
-    ScanPlace key(const QString &key) const
-    {
-        ScanPlace place = *this;
-        place.text += depth == 0 ? key : QLatin1Char('.') + key;
-        place.pointer += QLatin1Char('/') + pointerStep(key);
-        if (depth == 0)
-            place.type = key;
-        else if (depth == 2 && index >= 0)
-            place.member = key;
-        ++place.depth;
-        return place;
-    }
-
-    ScanPlace at(int position) const
-    {
-        ScanPlace place = *this;
-        place.text += QLatin1Char('[') + QString::number(position) + QLatin1Char(']');
-        place.pointer += QLatin1Char('/') + QString::number(position);
-        if (depth == 1)
-            place.index = position;
-        ++place.depth;
-        return place;
-    }
-};
-
 // Walks a text that parsed as JSON and reports every member that an object
 // gives more than once. The parser keeps only the last, so the others are
 // lost without a word. A text that is no JSON ends the walk where it breaks.
@@ -291,35 +257,43 @@ public:
     {
     }
 
-    void scan() { value(ScanPlace()); }
+    void scan() { value(); }
 
 private:
     // Deeper than the parser nests: nothing a parsed document holds.
     static constexpr int maxDepth = 2048;
 
+    // One step from the top of the document: a member's key, or a position in an array.
+    struct Step {
+        QString key;
+        int position;
+    };
+
     bool atEnd() const { return pos >= text.size(); }
     char current() const { return atEnd() ? '\0' : text.at(pos); }
 
+    static bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
     void skipSpace()
     {
-        while (!atEnd() &&
-               (current() == ' ' || current() == '\t' || current() == '\n' || current() == '\r'))
+        while (!atEnd() && isSpace(current()))
             ++pos;
     }
 
-    void value(const ScanPlace &place)
+    void value()
     {
         skipSpace();
-        if (place.depth > maxDepth)
+        if (path.size() > maxDepth)
             pos = int(text.size());
         else if (current() == '{')
-            object(place);
+            object();
         else if (current() == '[')
-            array(place);
+            array();
         else if (current() == '"')
             string();
         else
-            while (!atEnd() && !QByteArray(",]} \t\r\n").contains(current()))
+            while (!atEnd() && !isSpace(current()) && current() != ',' && current() != ']' &&
+                   current() != '}')
                 ++pos;
     }
 
@@ -334,7 +308,7 @@ private:
         return raw;
     }
 
-    void object(const ScanPlace &place)
+    void object()
     {
         QHash<QString, QByteArray> given; // each key's last value, as written
         ++pos;
@@ -348,12 +322,13 @@ private:
             ++pos; // the colon
             skipSpace();
             const int start = pos;
-            const ScanPlace member = place.key(key);
-            value(member);
+            path.append({key, -1});
+            value();
             const QByteArray written = text.mid(start, pos - start);
             const auto earlier = given.constFind(key);
             if (earlier != given.constEnd())
-                report(member, *earlier, written);
+                report(*earlier, written);
+            path.removeLast();
             given.insert(key, written);
             skipSpace();
             if (current() == ',')
@@ -362,13 +337,15 @@ private:
         ++pos;
     }
 
-    void array(const ScanPlace &place)
+    void array()
     {
         ++pos;
         int position = 0;
         for (skipSpace(); !atEnd() && current() != ']'; skipSpace()) {
             const int start = pos;
-            value(place.at(position++));
+            path.append({QString(), position++});
+            value();
+            path.removeLast();
             skipSpace();
             if (current() == ',')
                 ++pos;
@@ -397,21 +374,35 @@ private:
         return QStringLiteral("[%1 element%2]").arg(count).arg(count == 1 ? "" : "s");
     }
 
-    void report(const ScanPlace &place, const QByteArray &earlier, const QByteArray &later)
+    // At the member given again: "DigitalIO[0].Input", "/DigitalIO/0/Input".
+    void report(const QByteArray &earlier, const QByteArray &later)
     {
-        findings.append({elementRules().contains(place.type) ? place.type : QString(),
+        QString where, pointer;
+        for (const Step &step : path) {
+            const bool key = step.position < 0;
+            where += key ? (where.isEmpty() ? step.key : QLatin1Char('.') + step.key)
+                         : QLatin1Char('[') + QString::number(step.position) + QLatin1Char(']');
+            pointer +=
+                QLatin1Char('/') + (key ? pointerStep(step.key) : QString::number(step.position));
+        }
+        // A member of a function's element: type, position, key.
+        const QString type =
+            elementRules().contains(path.first().key) ? path.first().key : QString();
+        const bool inElement = !type.isEmpty() && path.size() >= 3 && path.at(1).position >= 0;
+        findings.append({type,
                          {},
                          QStringLiteral("%1 is given more than once: %2, then %3; import reads "
                                         "only the last")
-                             .arg(place.text, summary(earlier), summary(later)),
-                         place.member,
-                         place.pointer,
-                         place.index,
+                             .arg(where, summary(earlier), summary(later)),
+                         inElement ? path.at(2).key : QString(),
+                         pointer,
+                         inElement ? path.at(1).position : -1,
                          true});
     }
 
     const QByteArray &text;
     QVector<Finding> &findings;
+    QVector<Step> path;
     int pos = 0;
 };
 
