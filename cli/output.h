@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QTextStream>
 
 class QIODevice;
