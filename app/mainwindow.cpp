@@ -5,6 +5,7 @@
 #include "app/devicepictureview.h"
 #include "app/typeviews.h"
 #include "app/workarea.h"
+#include "model/editorrules.h"
 #include "model/projectchange.h"
 #include "model/stores.h"
 #include "model/version.h"
@@ -78,6 +79,14 @@ MainWindow::MainWindow(QWidget *parent)
     for (QToolButton *button :
          {ui->ImportButton, ui->ExportButton, ui->PrintButton, ui->SettingsButton})
         button->setStyleSheet(QString::fromLatin1(actionButtonStyle) + QLatin1String(focusStyle));
+
+    // The name fields hold no longer a name than a saved function may have.
+    for (QLineEdit *name :
+         {ui->lineEditWelcomeName, ui->lineEditMasterOffName, ui->lineEditCardHolderName,
+          ui->lineEditDNDMURName, ui->lineEditAirConName, ui->lineEditACInputName,
+          ui->lineEditLightingName, ui->lineEditShutterName, ui->lineEditDigitalIOName,
+          ui->lineEditLogicName})
+        name->setMaxLength(EditorRules::maxNameLength);
 
     // The counted titles of an empty project ("Welcome [0]" ...).
     emptyLists(ui->toolBox, typeViews(ui), &TypeView::emptiedTitle);

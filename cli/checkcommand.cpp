@@ -27,7 +27,7 @@ FileResult checkFile(const QString &path)
         result.refusal = content.reason;
         return result;
     }
-    result.findings = analyzeProject(content.document, content.platformType);
+    result.findings = analyzeProject(content.text, content.document, content.platformType);
     if (!result.findings.isEmpty())
         result.status = Cli::Findings;
     return result;
@@ -36,7 +36,8 @@ FileResult checkFile(const QString &path)
 void printText(const FileResult &result)
 {
     for (const Finding &finding : result.findings)
-        Cli::out() << Cli::shownPath(result.path) << ": " << finding.toString() << '\n';
+        Cli::out() << Cli::shownPath(result.path) << ": " << Cli::oneLine(finding.toString())
+                   << '\n';
 }
 
 QJsonObject toJson(const FileResult &result)

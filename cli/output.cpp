@@ -38,3 +38,9 @@ void Cli::redirectOutput(QIODevice *outDevice, QIODevice *errDevice)
     outStream = outDevice ? &redirectedOut : nullptr;
     errStream = errDevice ? &redirectedErr : nullptr;
 }
+
+QString Cli::oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\\n"))
+        .replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+}

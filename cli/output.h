@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QTextStream>
 
 class QIODevice;
@@ -14,6 +15,9 @@ QTextStream &err();
 
 // Points the streams at other devices (nullptr: back to stdout and stderr).
 void redirectOutput(QIODevice *outDevice, QIODevice *errDevice);
+
+// Text as one line of output: a line break (in a name, say) is shown as \n or \r.
+QString oneLine(QString text);
 
 // Exit statuses, documented in the man page.
 enum Status { Success = 0, Findings = 1, Failure = 2 };

@@ -11,13 +11,23 @@
 namespace
 {
 
-// "3:14": line and column (in characters) of a byte offset, both from 1, as
-// editors and compilers name a place in a text.
+// The offset of the character the parser stumbled on. Qt reports the offset
+// just past it, except for garbage after the document and a byte that is no
+// UTF-8, which it reports where they begin.
+int offendingOffset(const QByteArray &text, const QJsonParseError &error)
+{
+    const bool atIt = error.error == QJsonParseError::GarbageAtEnd ||
+                      error.error == QJsonParseError::IllegalUTF8String;
+    return qBound(0, atIt ? error.offset : error.offset - 1, int(text.size()));
+}
+
+// "3:14": line and column of a byte offset, both counted from 1, the column
+// in characters, as editors and compilers name a place in a text.
 QString position(const QByteArray &text, int offset)
 {
     const QByteArray before = text.left(offset);
     const int lineStart = before.lastIndexOf('\n') + 1;
-    const int column = QString::fromUtf8(before.mid(lineStart)).size() + 1;
+    const int column = QString::fromUtf8(before.mid(lineStart)).toUcs4().size() + 1;
     return QString::number(before.count('\n') + 1) + QLatin1Char(':') + QString::number(column);
 }
 
@@ -27,7 +37,7 @@ bool parseDocument(const QString &path, const QByteArray &bytes, QJsonObject &do
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        Cli::err() << Cli::shownPath(path) << ':' << position(bytes, error.offset)
+        Cli::err() << Cli::shownPath(path) << ':' << position(bytes, offendingOffset(bytes, error))
                    << ": not JSON: " << error.errorString() << '\n';
         return false;
     }
@@ -72,7 +82,7 @@ int PackCommand::run(const QCommandLineParser &parser)
         return Cli::Failure;
     }
     QStringList findings;
-    for (const Finding &finding : analyzeProject(content.document, content.platformType))
+    for (const Finding &finding : analyzeProject(bytes, content.document, content.platformType))
         findings << finding.toString();
     CheckedExport checked;
     if (findings.isEmpty()) {
@@ -80,7 +90,7 @@ int PackCommand::run(const QCommandLineParser &parser)
         findings = checked.changes;
     }
     for (const QString &finding : findings)
-        Cli::out() << Cli::shownPath(path) << ": " << finding << '\n';
+        Cli::out() << Cli::shownPath(path) << ": " << Cli::oneLine(finding) << '\n';
     if (!findings.isEmpty()) {
         Cli::err() << "pack: " << output << " not written\n";
         return Cli::Findings;

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 namespace
 {
@@ -27,8 +28,13 @@ QVector<Terminal> sheetTerminals(const QVector<Terminal> &terminals)
 QString textTable(const QVector<Terminal> &terminals)
 {
     QVector<QStringList> lines{wiringColumns()};
-    for (const Terminal &terminal : terminals)
-        lines += wiringLines(terminal, false);
+    for (const Terminal &terminal : terminals) {
+        for (QStringList line : wiringLines(terminal, false)) {
+            for (QString &cell : line)
+                cell = Cli::oneLine(cell);
+            lines << line;
+        }
+    }
     QVector<int> widths(wiringColumns().size(), 0);
     for (const QStringList &line : lines) {
         for (int c = 0; c < line.size(); ++c)
@@ -46,10 +52,11 @@ QString textTable(const QVector<Terminal> &terminals)
     return text;
 }
 
+// Quoted as RFC 4180 asks when the field holds a separator, a quote or a line break.
 QString csvField(QString field)
 {
-    if (!field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char(',')) &&
-        !field.contains(QLatin1Char('\n')))
+    static const QRegularExpression needsQuotes(QStringLiteral("[\",\r\n]"));
+    if (!field.contains(needsQuotes))
         return field;
     return QLatin1Char('"') + field.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
            QLatin1Char('"');

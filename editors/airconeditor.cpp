@@ -115,9 +115,10 @@ void MainWindow::on_checkBox_BalconySensorEnableDisable_toggled(bool checked)
 {
     setWidgetsEnabled({ui->label_56, ui->label_72, ui->label_138,
                        ui->comboBox_AirConBalconyContactType, ui->comboBox_AirConBalconyInput,
-                       ui->comboBox_AirConBalconyDebounceTime,
-                       ui->checkBox_MotionSensorAirConEnableDisable},
+                       ui->comboBox_AirConBalconyDebounceTime},
                       checked);
+    ui->checkBox_MotionSensorAirConEnableDisable->setEnabled(
+        EditorRules::motionSensorUsable(checked));
     if (checked)
         return;
     resetAirConBalconySettings();
@@ -140,13 +141,15 @@ void MainWindow::on_checkBox_MotionSensorAirConEnableDisable_toggled(bool checke
 void MainWindow::on_comboBox_AirConOutputControlType_currentIndexChanged(int index)
 {
     QSpinBox *delay = ui->spinBoxAirConPulseDelay;
-    if (index == 0) {
+    const bool pulse =
+        EditorRules::usesPulseDelay(ui->comboBox_AirConOutputControlType->itemText(index));
+    if (!pulse) {
         rememberedPulseDelay() = delay->value();
         delay->setValue(0);
     } else {
         delay->setValue(rememberedPulseDelay());
     }
-    delay->setEnabled(index != 0);
+    delay->setEnabled(pulse);
 }
 
 // Every field is read from its widget, whether or not its group is enabled.
@@ -183,7 +186,8 @@ void MainWindow::on_pushButtonAirConSave_clicked()
     if (refuseInvalidName(name, info) ||
         refuse(balcony->count() == 0 || output->count() == 0, info,
                tr("No available Input Or Output!"), 2500) ||
-        refuse(ui->checkBox_BalconySensorEnableDisable->isChecked() && balcony->currentIndex() < 0,
+        refuse(EditorRules::inputMissing(ui->checkBox_BalconySensorEnableDisable->isChecked(),
+                                         balcony->currentText()),
                info, tr("Please select input and output!"), 2500) ||
         refuse(output->currentIndex() < 0, info, tr("Please select output!"), 2500) ||
         refuse(ui->comboBox_AirConBalconyContactType->currentIndex() < 0 ||
@@ -200,13 +204,11 @@ void MainWindow::on_pushButtonAirConSave_clicked()
     if (refuseHeldChoices(record, update ? airConStore().find(name) : nullptr, info,
                           HeldInputText::Differen))
         return;
-    // The motion settings count only while the box can be used: one left
-    // checked without the balcony sensor (only a hand-made file does that) is ignored.
-    const QCheckBox *motion = ui->checkBox_MotionSensorAirConEnableDisable;
-    const MotionSensor::Settings settings{record.MotionSensorDebounceTime,
-                                          record.MotionSensorContactType};
-    if (motion->isChecked() && motion->isEnabled() &&
-        !keepMotionSensorInStep(this, MotionSensor::Owner::AirCon, name, settings,
+    // The motion settings count only while the sensor can be used: one left
+    // on without the balcony sensor (only a hand-made file does that) is ignored.
+    if (MotionSensor::usesSensor(record) &&
+        !keepMotionSensorInStep(this, MotionSensor::Owner::AirCon, name,
+                                MotionSensor::settingsOf(record),
                                 name + tr(" Same Motion Sensor used and saved in Energy Saving "
                                           "and/or Air Con. function.\n Motion debounce time "
                                           "object has been modified.")))

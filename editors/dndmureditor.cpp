@@ -152,7 +152,8 @@ void MainWindow::on_pushButtonDNDMURSave_clicked()
     // The dedicated inputs make a second function impossible; a renamed one is a second one.
     const bool second =
         !inputsAvailable(claimsOf(record).inputs, update ? dndMurStore().find(name) : nullptr) ||
-        (list->count() > 0 && selectedName(list) != name);
+        (!EditorRules::roomForAnother(FunctionType::DndMur, list->count()) &&
+         selectedName(list) != name);
     if (refuse(second, info, tr("You can save only one of this function."), 1500))
         return;
 

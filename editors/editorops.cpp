@@ -124,11 +124,14 @@ bool EditorOps::refuse(bool refused, QLabel *label, const QString &text, int ms)
     return refused;
 }
 
+// The name field itself keeps a name short; only a paste can put a line break into it.
 bool EditorOps::refuseInvalidName(const QString &name, QLabel *label)
 {
-    return refuse(name.isEmpty(), label,
+    using EditorRules::NameFault;
+    const NameFault fault = EditorRules::nameFault(name);
+    return refuse(fault == NameFault::Empty, label,
                   tr("Item name can not be empty! Please type a valid name."), 1500) ||
-           refuse(name.contains(QLatin1String("  ")), label,
+           refuse(fault == NameFault::DoubleSpace, label,
                   tr("Item name can not contain two spaces in a row! Please type a valid name."),
                   1500);
 }

@@ -2,6 +2,7 @@
 
 #include "model/catalogue.h"
 #include "model/claims.h"
+#include "model/editorrules.h"
 #include "model/functionstore.h"
 #include "model/motionsensor.h"
 #include "model/projectchange.h"
@@ -248,7 +249,7 @@ bool EditorOps::outputsAvailable(const QVector<OutputClaim> &chosen, const Recor
                 pulseOthers -= held.pulse ? 1 : 0;
             }
         }
-        if (others != 0 && !(claim.pulse && others == pulseOthers))
+        if (others != 0 && !maySharePulse(claim.pulse, others == pulseOthers))
             return false;
     }
     return true;

@@ -10,10 +10,6 @@ namespace
 constexpr int energySavingToolBoxIndex = 2;
 // Only one Energy Saving function may exist, so the proposed name is fixed.
 const char *const energySavingName = "Energy Saving-1";
-// The key-card holder is wired to this fixed input.
-const char *const cardHolderInput = "IN21";
-// What the record names the motion sensor (the page shows "Sensor IN").
-const char *const motionSensorInput = "SensorInput";
 
 } // namespace
 
@@ -99,7 +95,7 @@ EnergySavingRecord MainWindow::energySavingRecordFromForm() const
     const bool cardHolder = ui->checkBox_CardHolderEnableDisable->isChecked();
     record.EnableDisable = enableText(cardHolder);
     if (cardHolder) {
-        record.Input = QString::fromLatin1(cardHolderInput);
+        record.Input = EditorRules::cardHolderInput();
         record.CardHolderDebounceTime = ui->comboBox_CardHolderDebounceTime->currentText();
         record.ControlType = ui->comboBox_CardHolderControlType->currentText();
         record.ContactType = ui->comboBox_CardHolderContactType->currentText();
@@ -107,7 +103,7 @@ EnergySavingRecord MainWindow::energySavingRecordFromForm() const
     const bool presence = ui->checkBox_EnergySavingPresenceSensorEnableDisable->isChecked();
     record.PresenceEnableDisable = enableText(presence);
     if (presence) {
-        record.MotionSensorInput = QString::fromLatin1(motionSensorInput);
+        record.MotionSensorInput = EditorRules::energySavingMotionInput();
         record.MotionSensorContactType = ui->comboBox_CardHolder_MotionContactType->currentText();
         record.MotionSensorDebounceTime = ui->comboBox_CardHolderMotionDebounceTime->currentText();
         record.MotionSensorPulseDuration = ui->spinBoxMotionSensorPulseDuration->value();
@@ -127,10 +123,12 @@ void MainWindow::on_pushButtonCardHolderSave_clicked()
     QListWidget *list = ui->listWidget_CardHolder;
     const QString name = ui->lineEditCardHolderName->text();
     const bool presence = ui->checkBox_EnergySavingPresenceSensorEnableDisable->isChecked();
+    const QString door = ui->comboBox_CardHolder_DoorSensorInput->currentText();
     if (refuseInvalidName(name, info) ||
-        refuse(!ui->checkBox_CardHolderEnableDisable->isChecked() && !presence, info,
-               tr("Please Select at least one feature!"), 2500) ||
-        refuse(presence && ui->comboBox_CardHolder_DoorSensorInput->currentText().isEmpty(), info,
+        refuse(
+            !EditorRules::hasFeature(ui->checkBox_CardHolderEnableDisable->isChecked(), presence),
+            info, tr("Please Select at least one feature!"), 2500) ||
+        refuse(EditorRules::inputMissing(presence, door), info,
                tr("Please Select Door Sensor Input!"), 2500))
         return;
     const NameCheck check = checkItemName(this, list, info, name);
@@ -138,18 +136,19 @@ void MainWindow::on_pushButtonCardHolderSave_clicked()
         return;
     const bool update = check == NameCheck::Update;
     // Refused before the motion sensor settings are copied: a refused save changes nothing.
-    if (refuse(!update && list->count() > 0, info, tr("You can save only one of this function."),
-               1500))
+    if (refuse(!update && !EditorRules::roomForAnother(FunctionType::EnergySaving, list->count()),
+               info, tr("You can save only one of this function."), 1500))
         return;
-    const MotionSensor::Settings motion{ui->comboBox_CardHolderMotionDebounceTime->currentText(),
-                                        ui->comboBox_CardHolder_MotionContactType->currentText()};
-    if (presence && !keepMotionSensorInStep(this, MotionSensor::Owner::EnergySaving, name, motion,
-                                            name + tr(" Same Motion Sensor used and saved in Air "
-                                                      "Con. function.\n Motion debounce time "
-                                                      "object has been modified.")))
+    const EnergySavingRecord record = energySavingRecordFromForm();
+    if (MotionSensor::usesSensor(record) &&
+        !keepMotionSensorInStep(this, MotionSensor::Owner::EnergySaving, name,
+                                MotionSensor::settingsOf(record),
+                                name + tr(" Same Motion Sensor used and saved in Air Con. "
+                                          "function.\n Motion debounce time object has been "
+                                          "modified.")))
         return;
 
-    commitRecord(energySavingStore(), list, energySavingRecordFromForm(), update, name);
+    commitRecord(energySavingStore(), list, record, update, name);
     resetEnergySavingForm();
     finishSave(list, info, ui->toolBox, energySavingToolBoxIndex, tr("Energy Saving ["));
 }

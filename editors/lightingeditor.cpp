@@ -31,7 +31,7 @@ void MainWindow::setLightingOutputEnabled(int id, bool enabled)
 
 bool MainWindow::lightingIsOnOff() const
 {
-    return ui->comboBox_LightingControlType->currentIndex() == 0;
+    return EditorRules::drivesOneOutput(ui->comboBox_LightingControlType->currentText());
 }
 
 // A claimed output: an "ON/OFF" function may keep only its own checked output;

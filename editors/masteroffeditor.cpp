@@ -8,7 +8,6 @@ namespace
 {
 
 constexpr int masterOffToolBoxIndex = 1;
-constexpr int masterOffLimit = 4;
 
 // An update that moves the LED off an output that nothing else holds frees
 // that output, and the function may then no longer control it: saved, it
@@ -49,7 +48,8 @@ void MainWindow::fillMasterOffChoices(int keepInputIndex, int keepLedIndex)
     fillChoices(ui->comboBox_MasterOffLedOutput, outputs, keepLedIndex);
     disableAbsentOutputs(masterOffOutputBoxes(), currentPlatform());
     for (const OutputEntry *entry : outputs) {
-        const bool controllable = entry->useCount != 0 && entry->name != masterOffLedMemory() &&
+        const bool controllable = entry->useCount != 0 &&
+                                  EditorRules::mayControl(entry->name, masterOffLedMemory()) &&
                                   entry->masterOffLocked == 0;
         setMasterOffOutputEnabled(entry->id, controllable);
     }
@@ -59,7 +59,7 @@ void MainWindow::fillMasterOffChoices(int keepInputIndex, int keepLedIndex)
 void MainWindow::resetMasterOffForm()
 {
     QListWidget *list = ui->listWidget_MasterOff;
-    if (list->count() < masterOffLimit)
+    if (EditorRules::roomForAnother(FunctionType::MasterOff, list->count()))
         ui->lineEditMasterOffName->setText(proposedName(QStringLiteral("MasterOff-"), list));
     ui->comboBox_MasterOffDebounceTime->setCurrentIndex(defaultDebounceIndex);
     uncheckAll(masterOffOutputBoxes());
@@ -116,8 +116,9 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
         return;
     const NameCheck check = checkItemName(this, list, info, name);
     if (check == NameCheck::Rejected ||
-        refuse(check == NameCheck::NewItem && list->count() >= masterOffLimit, info,
-               tr("You can save only four of this function."), 1500))
+        refuse(check == NameCheck::NewItem &&
+                   !EditorRules::roomForAnother(FunctionType::MasterOff, list->count()),
+               info, tr("You can save only four of this function."), 1500))
         return;
     const bool update = check == NameCheck::Update;
     const MasterOffRecord record = masterOffRecordFromForm();

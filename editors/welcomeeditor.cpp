@@ -77,7 +77,8 @@ void MainWindow::on_pushButtonWelcomeSave_clicked()
     const NameCheck check = checkItemName(this, ui->listWidget_Welcome, info, name);
     if (check == NameCheck::Rejected)
         return;
-    if (check == NameCheck::NewItem && ui->listWidget_Welcome->count() > 0) {
+    if (check == NameCheck::NewItem &&
+        !EditorRules::roomForAnother(FunctionType::Welcome, ui->listWidget_Welcome->count())) {
         showInfo(info, tr("You can save only one of this function."), 1500);
         return;
     }

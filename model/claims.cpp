@@ -1,25 +1,33 @@
 #include "model/claims.h"
 
 #include "model/catalogue.h"
+#include "model/editorrules.h"
 
 namespace
 {
 
-OutputClaim plain(const QString &name, const QString &role, const QString &contactType = {})
+OutputClaim plain(const QString &name, const char *field, const QString &role,
+                  const QString &contactType = {})
 {
-    return {name, false, false, role, contactType};
+    return {name, false, false, role, contactType, QLatin1String(field)};
 }
 
-OutputClaim locked(const QString &name, const QString &role)
+OutputClaim locked(const QString &name, const char *field, const QString &role)
 {
-    return {name, true, false, role, {}};
+    return {name, true, false, role, {}, QLatin1String(field)};
+}
+
+InputClaim input(const QString &name, const char *field, const QString &role,
+                 const QString &debounceTime, const QString &contactType = {})
+{
+    return {name, role, debounceTime, contactType, QLatin1String(field)};
 }
 
 // The room's one motion sensor is wired to this row whichever function enables it.
 InputClaim motionSensor(const QString &debounceTime, const QString &contactType)
 {
-    return {QStringLiteral("SENSOR IN"), QStringLiteral("motion sensor"), debounceTime,
-            contactType};
+    return input(QStringLiteral("SENSOR IN"), "MotionSensorInput", QStringLiteral("motion sensor"),
+                 debounceTime, contactType);
 }
 
 bool enabled(const QString &flag)
@@ -29,49 +37,52 @@ bool enabled(const QString &flag)
 
 } // namespace
 
-// Any control type other than "ON/OFF" counts as "PULSE", as the editor's
-// rule for shared outputs does.
 ClaimSet claimsOf(const LightingRecord &record)
 {
-    ClaimSet claims{{{record.Input, QStringLiteral("input"), record.DebounceTime, {}}}, {}, {}};
-    const bool pulse = record.ControlType != QLatin1String("ON/OFF");
+    ClaimSet claims{
+        {input(record.Input, "Input", QStringLiteral("input"), record.DebounceTime)}, {}, {}};
+    const bool pulse = !EditorRules::drivesOneOutput(record.ControlType);
     for (int n = 1; n <= 8; ++n) {
+        const QString field = QStringLiteral("ControlOut-C%1").arg(n);
         if (!record.output(n).isEmpty())
-            claims.outputs.append({record.output(n), false, pulse, QStringLiteral("output"), {}});
+            claims.outputs.append(
+                {record.output(n), false, pulse, QStringLiteral("output"), {}, field});
     }
     return claims;
 }
 
 ClaimSet claimsOf(const ShutterRecord &record)
 {
-    return {{{record.UpInput, QStringLiteral("up input"), record.UpDebounceTime, {}},
-             {record.DownInput, QStringLiteral("down input"), record.DownDebounceTime, {}}},
-            {locked(record.UpOutput, QStringLiteral("up output")),
-             locked(record.DownOutput, QStringLiteral("down output"))},
+    return {{input(record.UpInput, "UpInput", QStringLiteral("up input"), record.UpDebounceTime),
+             input(record.DownInput, "DownInput", QStringLiteral("down input"),
+                   record.DownDebounceTime)},
+            {locked(record.UpOutput, "UpOutput", QStringLiteral("up output")),
+             locked(record.DownOutput, "DownOutput", QStringLiteral("down output"))},
             {}};
 }
 
 ClaimSet claimsOf(const DigitalIORecord &record)
 {
-    return {{{record.Input, QStringLiteral("input"), record.DebounceTime, record.ContactType}},
-            {plain(record.Output, QStringLiteral("output"))},
+    return {{input(record.Input, "Input", QStringLiteral("input"), record.DebounceTime,
+                   record.ContactType)},
+            {plain(record.Output, "Output", QStringLiteral("output"))},
             {}};
 }
 
 // The third input is optional: an empty Input3 names no row.
 ClaimSet claimsOf(const LogicRecord &record)
 {
-    return {{{record.Input1, QStringLiteral("input 1"), record.Input1DebounceTime, {}},
-             {record.Input2, QStringLiteral("input 2"), record.Input2DebounceTime, {}},
-             {record.Input3, QStringLiteral("input 3"), record.Input3DebounceTime, {}}},
-            {plain(record.Output, QStringLiteral("output"))},
+    return {{input(record.Input1, "Input1", QStringLiteral("input 1"), record.Input1DebounceTime),
+             input(record.Input2, "Input2", QStringLiteral("input 2"), record.Input2DebounceTime),
+             input(record.Input3, "Input3", QStringLiteral("input 3"), record.Input3DebounceTime)},
+            {plain(record.Output, "Output", QStringLiteral("output"))},
             {}};
 }
 
 ClaimSet claimsOf(const VoltageInputRecord &record)
 {
-    return {{{record.Input, QStringLiteral("input"), record.DebounceTime, {}}},
-            {plain(record.Output, QStringLiteral("output"))},
+    return {{input(record.Input, "Input", QStringLiteral("input"), record.DebounceTime)},
+            {plain(record.Output, "Output", QStringLiteral("output"))},
             {}};
 }
 
@@ -79,12 +90,10 @@ ClaimSet claimsOf(const VoltageInputRecord &record)
 // The motion sensor is shared with the Air Conditioner functions and is no claim.
 ClaimSet claimsOf(const EnergySavingRecord &record)
 {
-    ClaimSet claims{{{record.Input, QStringLiteral("card holder"), record.CardHolderDebounceTime,
-                      record.ContactType},
-                     {record.DoorSensorInput,
-                      QStringLiteral("door sensor"),
-                      record.DoorSensorDebounceTime,
-                      {}}},
+    ClaimSet claims{{input(record.Input, "Input", QStringLiteral("card holder"),
+                           record.CardHolderDebounceTime, record.ContactType),
+                     input(record.DoorSensorInput, "DoorSensorInput", QStringLiteral("door sensor"),
+                           record.DoorSensorDebounceTime)},
                     {},
                     {}};
     if (enabled(record.PresenceEnableDisable))
@@ -96,10 +105,11 @@ ClaimSet claimsOf(const EnergySavingRecord &record)
 // The balcony input is optional; the motion sensor is no claim.
 ClaimSet claimsOf(const AirConRecord &record)
 {
-    ClaimSet claims{{{record.Input, QStringLiteral("balcony sensor"),
-                      record.BalconySensorDebounceTime, record.ContactType}},
-                    {plain(record.Output, QStringLiteral("output"), record.OutputContactType)},
-                    {}};
+    ClaimSet claims{
+        {input(record.Input, "Input", QStringLiteral("balcony sensor"),
+               record.BalconySensorDebounceTime, record.ContactType)},
+        {plain(record.Output, "Output", QStringLiteral("output"), record.OutputContactType)},
+        {}};
     if (enabled(record.MotionSensorEnableDisable))
         claims.sharedInputs.append(
             motionSensor(record.MotionSensorDebounceTime, record.MotionSensorContactType));
@@ -108,15 +118,15 @@ ClaimSet claimsOf(const AirConRecord &record)
 
 ClaimSet claimsOf(const DndMurRecord &record)
 {
-    return {
-        {{record.DndInput, QStringLiteral("DND input"), record.DndDebounceTime, record.ContactType},
-         {record.MurInput, QStringLiteral("MUR input"), record.MurDebounceTime,
-          record.ContactType}},
-        {plain(record.DndOutput, QStringLiteral("DND output")),
-         plain(record.MurOutput, QStringLiteral("MUR output")),
-         locked(record.BellOutput, QStringLiteral("bell output")),
-         locked(record.OccupancyOutput, QStringLiteral("occupancy output"))},
-        {}};
+    return {{input(record.DndInput, "DndInput", QStringLiteral("DND input"), record.DndDebounceTime,
+                   record.ContactType),
+             input(record.MurInput, "MurInput", QStringLiteral("MUR input"), record.MurDebounceTime,
+                   record.ContactType)},
+            {plain(record.DndOutput, "DndOutput", QStringLiteral("DND output")),
+             plain(record.MurOutput, "MurOutput", QStringLiteral("MUR output")),
+             locked(record.BellOutput, "BellOutput", QStringLiteral("bell output")),
+             locked(record.OccupancyOutput, "OccupancyOutput", QStringLiteral("occupancy output"))},
+            {}};
 }
 
 // The controlled outputs belong to other functions; only the optional LED is
@@ -124,14 +134,19 @@ ClaimSet claimsOf(const DndMurRecord &record)
 // functions control it, and a project read from a file must allow the same.
 ClaimSet claimsOf(const MasterOffRecord &record)
 {
-    return {{{record.Input, QStringLiteral("input"), record.DebounceTime, {}}},
-            {plain(record.LedOutput, QStringLiteral("LED"))},
+    return {{input(record.Input, "Input", QStringLiteral("input"), record.DebounceTime)},
+            {plain(record.LedOutput, "LedOutput", QStringLiteral("LED"))},
             {}};
 }
 
 ClaimSet claimsOf(const WelcomeRecord &)
 {
     return {};
+}
+
+bool maySharePulse(bool pulse, bool otherPulse)
+{
+    return pulse && otherPulse;
 }
 
 void claim(const ClaimSet &claims)

@@ -17,6 +17,7 @@ struct InputClaim {
     QString role; // the terminal's part in the function: "input", "up input", "door sensor"...
     QString debounceTime; // empty where the function keeps none for it
     QString contactType;  // "NO"/"NC", empty where the function keeps none
+    QString field = {};   // the record's field that names it, as the file keys it: "UpInput"
 };
 
 struct OutputClaim {
@@ -28,6 +29,7 @@ struct OutputClaim {
     bool pulse = false;
     QString role;        // "output", "down output", "bell output", "LED"...
     QString contactType; // "NO"/"NC", empty where the function keeps none
+    QString field = {};  // as for an input: "DownOutput", "ControlOut-C3"
 };
 
 struct ClaimSet {
@@ -50,6 +52,10 @@ ClaimSet claimsOf(const DndMurRecord &record);
 ClaimSet claimsOf(const MasterOffRecord &record);
 // Welcome controls outputs that other functions hold; it holds nothing itself.
 ClaimSet claimsOf(const WelcomeRecord &record);
+
+// Two functions may hold one output only when both are "PULSE" Lighting
+// functions (their claims' pulse flags).
+bool maySharePulse(bool pulse, bool otherPulse);
 
 // Raises useCount (and pulseUseCount, and the lock flags) of every row named.
 void claim(const ClaimSet &claims);

@@ -31,6 +31,7 @@ struct Hold {
     int holder;
     bool pulse;
     bool locked;
+    QString field; // of the holder's record
 };
 
 // Every saved function with what it holds, and per catalogue row the claims on
@@ -52,11 +53,11 @@ Holdings holdings()
             const ClaimSet claims = claimsOf(record);
             for (const InputClaim &held : claims.inputs) {
                 if (InputCatalogue::instance().find(held.name))
-                    found.inputs[held.name].append({holder, false, false});
+                    found.inputs[held.name].append({holder, false, false, held.field});
             }
             for (const OutputClaim &held : claims.outputs) {
                 if (OutputCatalogue::instance().find(held.name))
-                    found.outputs[held.name].append({holder, held.pulse, held.locked});
+                    found.outputs[held.name].append({holder, held.pulse, held.locked, held.field});
             }
         }
     });
@@ -76,19 +77,20 @@ Finding counterFinding(const QString &row, const char *counter, ClaimCount value
                           .arg(claims));
 }
 
-// A finding about the saved function holder.
-Finding holderFinding(const Holdings &found, int holder, const QString &text)
+// A finding about the saved function of a hold, and its field there.
+Finding holderFinding(const Holdings &found, const Hold &hold, const QString &text)
 {
-    Finding finding = found.holders.at(holder);
+    Finding finding = found.holders.at(hold.holder);
     finding.text = text;
+    finding.member = hold.field;
     return finding;
 }
 
 // Claims that rule each other out: any two on an input; two on an output
-// unless both are "PULSE" Lighting claims.
+// unless they may share it.
 bool exclusive(const Hold &a, const Hold &b, bool input)
 {
-    return input || !(a.pulse && b.pulse);
+    return input || !maySharePulse(a.pulse, b.pulse);
 }
 
 // Rows in catalogue order, so that the findings come in a stable order.
@@ -103,12 +105,14 @@ void findSharedRows(const Holdings &found, const QVector<Entry> &rows, bool inpu
             for (int j = 0; j < i; ++j) {
                 if (!exclusive(holds[i], holds[j], input))
                     continue;
-                const QString text =
+                QString text =
                     holds[i].holder == holds[j].holder
                         ? QStringLiteral("%1 %2 held twice").arg(kind, row.name)
                         : QStringLiteral("%1 %2 also held by %3")
                               .arg(kind, row.name, found.holders.at(holds[j].holder).function());
-                findings << holderFinding(found, holds[i].holder, text);
+                if (holds[i].pulse || holds[j].pulse)
+                    text += QStringLiteral("; only \"PULSE\" Lighting functions share an output");
+                findings << holderFinding(found, holds[i], text);
                 break;
             }
         }
@@ -128,7 +132,8 @@ void findUncontrollableOutputs(const Holdings &found, FunctionType type,
                 continue;
             const OutputEntry *output = OutputCatalogue::instance().byId(n);
             const auto finding = [&](const QString &text) {
-                findings << Finding{typeLabel(type), record.name, text};
+                findings << Finding{typeLabel(type), record.name, text,
+                                    QStringLiteral("ControlOut-C%1").arg(n)};
             };
             if (found.outputs.value(output->name).isEmpty())
                 finding(QStringLiteral("controls %1, which no function holds").arg(output->name));
@@ -177,7 +182,7 @@ QVector<Finding> claimCounterFindings()
         for (const Hold &hold : holds) {
             if (hold.locked && !locked)
                 findings << holderFinding(
-                    found, hold.holder,
+                    found, hold,
                     QStringLiteral("holds %1, which is not locked against Master Off and Welcome")
                         .arg(output.name));
         }

@@ -1,5 +1,6 @@
 #include "model/motionsensor.h"
 
+#include "model/editorrules.h"
 #include "model/projectchange.h"
 #include "model/stores.h"
 
@@ -9,11 +10,6 @@ namespace
 {
 
 using MotionSensor::Settings;
-
-bool differs(const QString &stored, const QString &page)
-{
-    return !stored.isEmpty() && !page.isEmpty() && stored != page;
-}
 
 // The records of a store whose copy differs from the page; saving holds the
 // name of the record being saved when it is of this store's type.
@@ -25,8 +21,8 @@ QVector<Record *> differing(FunctionStore<Record> &store, const QString *saving,
     for (const Record &record : store) {
         if (saving && record.name == *saving)
             continue;
-        if (differs(record.MotionSensorDebounceTime, page.debounceTime) ||
-            differs(record.MotionSensorContactType, page.contactType))
+        if (MotionSensor::disagree(record.MotionSensorDebounceTime, page.debounceTime) ||
+            MotionSensor::disagree(record.MotionSensorContactType, page.contactType))
             found.append(store.find(record.name));
     }
     return found;
@@ -57,4 +53,21 @@ bool MotionSensor::keepOthersInStep(Owner owner, const QString &name, const Sett
     copyInto(airCon, page);
     ProjectChange::announce();
     return true;
+}
+
+bool MotionSensor::usesSensor(const EnergySavingRecord &record)
+{
+    return record.PresenceEnableDisable == QLatin1String("ENABLE");
+}
+
+bool MotionSensor::usesSensor(const AirConRecord &record)
+{
+    return record.MotionSensorEnableDisable == QLatin1String("ENABLE") &&
+           EditorRules::motionSensorUsable(record.BalconySensorEnableDisable ==
+                                           QLatin1String("ENABLE"));
+}
+
+bool MotionSensor::disagree(const QString &stored, const QString &page)
+{
+    return !stored.isEmpty() && !page.isEmpty() && stored != page;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/records.h"
+
 #include <QString>
 #include <functional>
 
@@ -16,6 +18,18 @@ struct Settings {
 };
 
 enum class Owner { EnergySaving, AirCon };
+
+// The function uses the sensor: Energy Saving with its presence sensor on, an
+// Air Conditioner with its motion sensor on (which needs its balcony sensor).
+bool usesSensor(const EnergySavingRecord &record);
+bool usesSensor(const AirConRecord &record);
+// The settings the function keeps for the sensor.
+template <typename Record> Settings settingsOf(const Record &record)
+{
+    return {record.MotionSensorDebounceTime, record.MotionSensorContactType};
+}
+// Two copies disagree when a setting is set in both and differs.
+bool disagree(const QString &stored, const QString &page);
 
 // Copies the page's settings into every other saved function whose copy
 // differs: a stored text differs when it and the page's are both set and

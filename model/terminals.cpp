@@ -94,6 +94,12 @@ private:
     QHash<QString, int> outputIndex;
 };
 
+// "Lighting (PULSE)": an output shared by such functions is no conflict.
+QString typeText(const TerminalUse &use)
+{
+    return use.pulse ? typeTitle(use.type) + QStringLiteral(" (PULSE)") : typeTitle(use.type);
+}
+
 QString useText(const TerminalUse &use)
 {
     QString text = functionText(use.type, use.function);
@@ -195,7 +201,7 @@ QVector<QStringList> wiringLines(const Terminal &terminal, bool repeatTerminal)
     QVector<QStringList> lines;
     for (const TerminalUse &use : terminal.uses) {
         const bool first = lines.isEmpty() || repeatTerminal;
-        lines << (first ? own : blank) + QStringList{use.function,    typeTitle(use.type),
+        lines << (first ? own : blank) + QStringList{use.function,    typeText(use),
                                                      use.role,        use.debounceTime,
                                                      use.contactType, first ? controls : QString()};
     }

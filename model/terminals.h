@@ -71,5 +71,6 @@ bool onWiringSheet(const Terminal &terminal);
 // Terminal, Direction, State, Function, Type, Role, Debounce, Contact, Controlled by.
 const QStringList &wiringColumns();
 // The table's lines of one terminal, one per use (one without use when it has
-// none). Further lines leave the terminal's own cells empty unless repeatTerminal.
+// none); the type of a "PULSE" Lighting use says so. Further lines leave the
+// terminal's own cells empty unless repeatTerminal.
 QVector<QStringList> wiringLines(const Terminal &terminal, bool repeatTerminal);

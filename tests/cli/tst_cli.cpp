@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "model/clock.h"
 #include "model/stores.h"
+#include "model/terminals.h"
 #include "project/envelope.h"
 #include "project/projectdocument.h"
 #include "support/blankproject.h"
@@ -22,6 +23,7 @@ namespace
 {
 
 using DocumentChange = std::function<void(QJsonObject &)>;
+using TextEdit = QPair<QByteArray, QByteArray>; // what to replace by what
 
 // What the clock says while a test runs.
 const QDateTime runTime(QDate(2027, 1, 2), QTime(3, 4, 5));
@@ -163,78 +165,133 @@ void CliTest::checkReportsEachKindOfFinding_data()
     QTest::addColumn<Change>("change");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("clean") << Change() << 0 << QStringList();
-    QTest::newRow("skipped element")
-        << Change([](QJsonObject &d) { setMember(d, "AirConditioner", 1, "Output", "C99"); }) << 1
-        << QStringList{"AirConditioner \"AC-2\": element 2 is skipped: Output \"C99\" is no "
-                       "output"};
-    QTest::newRow("input held twice")
-        << Change([](QJsonObject &d) { setMember(d, "DigitalIO", 0, "Input", "IN1"); }) << 1
-        << QStringList{"input IN1"};
-    QTest::newRow("not on the platform")
-        << Change([](QJsonObject &d) {
-               d.insert(QStringLiteral("PlatformType"), QStringLiteral("MV210"));
-               d.insert(QStringLiteral("Shutter"), QJsonArray());
-               d.insert(QStringLiteral("VoltageInput"), QJsonArray());
-               d.insert(QStringLiteral("Lighting"), QJsonArray());
-               d.insert(QStringLiteral("Logic"), QJsonArray());
-               d.insert(QStringLiteral("MasterOff"), QJsonArray());
-               d.insert(QStringLiteral("Welcome"), QJsonArray());
-               d.insert(QStringLiteral("EnergySaving"), QJsonArray());
-               d.insert(QStringLiteral("DNDMUR"), QJsonArray());
-           })
-        << 1
-        << QStringList{"DigitalIO \"Door Relay\": Input \"IN5\" is not offered on MV210",
-                       "DigitalIO \"Door Relay\": Output \"C6\" is not offered on MV210"};
-    QTest::newRow("editor vocabulary")
-        << Change(setDebounce) << 1
-        << QStringList{"DigitalIO \"Door Relay\": DebounceTime \"55 ms\" is not an editor value"};
-    QTest::newRow("wrong version") << Change(setVersion) << 2 << QStringList();
-
-    // Members import does not read as written, named by their path.
-    const auto member = [](const char *type, const char *key, const QJsonValue &value) {
-        return Change([=](QJsonObject &d) { setMember(d, type, 0, key, value); });
+    QTest::addColumn<TextEdit>("edit"); // of the document's text, for what an object cannot hold
+    const auto row = [](const char *tag, const Change &change, int status, const QStringList &lines,
+                        const TextEdit &edit = {}) {
+        QTest::newRow(tag) << change << status << lines << edit;
     };
-    QTest::newRow("fraction")
-        << member("AirConditioner", "OffDelay", 1.7) << 1
-        << QStringList{"AirConditioner[0].OffDelay 1.7 is not a whole number; reads as 0"};
-    QTest::newRow("number as text")
-        << member("DigitalIO", "OffDelay", "5") << 1
-        << QStringList{"DigitalIO[0].OffDelay \"5\" is text, not a number; reads as 0"};
-    QTest::newRow("text, not the range import makes of it")
-        << member("Shutter", "MoveDuration", "fifty") << 1
-        << QStringList{"Shutter[0].MoveDuration \"fifty\" is text, not a number; reads as 0"};
-    QTest::newRow("boolean") << member("Logic", "Input3", true) << 1
-                             << QStringList{"Logic[0].Input3 true is not text; reads as \"\""};
-    QTest::newRow("object") << member("VoltageInput", "OnDelay", QJsonObject{}) << 1
-                            << QStringList{
-                                   "VoltageInput[0].OnDelay {} is not a number; reads as 0"};
-    QTest::newRow("missing") << member("DigitalIO", "ContactType", QJsonValue::Undefined) << 1
-                             << QStringList{"DigitalIO[0].ContactType is missing; reads as \"\""};
-    QTest::newRow("unknown") << member("DigitalIO", "Colour", "red") << 1
-                             << QStringList{"DigitalIO[0].Colour is not a member of DigitalIO; "
-                                            "import ignores it"};
-    QTest::newRow("type not an array")
-        << Change([](QJsonObject &d) { d.insert(QStringLiteral("Welcome"), "oops"); }) << 1
-        << QStringList{"Welcome \"oops\" is not an array; reads as no functions"};
-    QTest::newRow("element not an object")
-        << Change([](QJsonObject &d) { d.insert(QStringLiteral("Welcome"), QJsonArray{5}); }) << 1
-        << QStringList{"Welcome[0] 5 is not an object; reads as a function with every "
-                       "member empty",
-                       "element 1 is skipped: name is empty"};
-    QTest::newRow("platform type")
-        << Change([](QJsonObject &d) { d.insert(QStringLiteral("PlatformType"), "MV999"); }) << 1
-        << QStringList{"PlatformType \"MV999\" is neither \"MV210\" nor \"MV211\"; reads as "
-                       "\"MV211\""};
+    // Members import does not read as written, named by their path.
+    const auto member = [](const char *type, int index, const char *key, const QJsonValue &value) {
+        return Change([=](QJsonObject &d) { setMember(d, type, index, key, value); });
+    };
+    row("clean", Change(), 0, {});
+    row("skipped element", member("AirConditioner", 1, "Output", "C99"), 1,
+        {"AirConditioner[1] \"AC-2\": import skips it: Output \"C99\" is no output"});
+    row("input held twice", member("DigitalIO", 0, "Input", "IN1"), 1,
+        {"DigitalIO[0] \"Door Relay\": input IN1"});
+    row("not on the platform", Change([](QJsonObject &d) {
+            d.insert(QStringLiteral("PlatformType"), QStringLiteral("MV210"));
+            for (const char *type : {"Shutter", "VoltageInput", "Lighting", "Logic", "MasterOff",
+                                     "Welcome", "EnergySaving", "DNDMUR"})
+                d.insert(QLatin1String(type), QJsonArray());
+        }),
+        1,
+        {"DigitalIO[0] \"Door Relay\": Input \"IN5\" is not offered on MV210",
+         "DigitalIO[0] \"Door Relay\": Output \"C6\" is not offered on MV210"});
+    row("editor vocabulary", Change(setDebounce), 1,
+        {"DigitalIO[0] \"Door Relay\": DebounceTime \"55 ms\" is not an editor value"});
+    row("wrong version", Change(setVersion), 2, {});
+    row("fraction", member("AirConditioner", 0, "OffDelay", 1.7), 1,
+        {"AirConditioner[0].OffDelay 1.7 is not a whole number; reads as 0"});
+    row("number as text", member("DigitalIO", 0, "OffDelay", "5"), 1,
+        {"DigitalIO[0].OffDelay \"5\" is text, not a number; reads as 0"});
+    row("text, not the range import makes of it", member("Shutter", 0, "MoveDuration", "fifty"), 1,
+        {"Shutter[0].MoveDuration \"fifty\" is text, not a number; reads as 0"});
+    row("boolean", member("Logic", 0, "Input3", true), 1,
+        {"Logic[0].Input3 true is not text; reads as \"\""});
+    row("object", member("VoltageInput", 0, "OnDelay", QJsonObject{}), 1,
+        {"VoltageInput[0].OnDelay {} is not a number; reads as 0"});
+    row("missing", member("DigitalIO", 0, "ContactType", QJsonValue::Undefined), 1,
+        {"DigitalIO[0].ContactType is missing; reads as \"\""});
+    row("unknown", member("DigitalIO", 0, "Colour", "red"), 1,
+        {"DigitalIO[0].Colour is not a member of DigitalIO; import ignores it"});
+    row("type not an array",
+        Change([](QJsonObject &d) { d.insert(QStringLiteral("Welcome"), "oops"); }), 1,
+        {"Welcome \"oops\" is not an array; reads as no functions"});
+    row("element not an object",
+        Change([](QJsonObject &d) { d.insert(QStringLiteral("Welcome"), QJsonArray{5}); }), 1,
+        {"Welcome[0] 5 is not an object; reads as a function with every member empty",
+         "Welcome[0] \"\": import skips it: name is empty"});
+    row("platform type",
+        Change([](QJsonObject &d) { d.insert(QStringLiteral("PlatformType"), "MV999"); }), 1,
+        {"PlatformType \"MV999\" is neither \"MV210\" nor \"MV211\"; reads as \"MV211\""});
+
+    // What the text gives twice, and rooms the editors could not have built.
+    row("repeated member", Change(), 1,
+        {"DigitalIO[0].Input is given more than once: \"IN1\", then \"IN5\"; import reads only "
+         "the last"},
+        {"\"Input\": \"IN5\"", "\"Input\": \"IN1\",\"Input\": \"IN5\""});
+    row("repeated type", Change(), 1, {"Logic is given more than once: [], then [1 element]"},
+        {"\"Logic\": [", "\"Logic\": [],\"Logic\": ["});
+    row("ON/OFF Lighting, two outputs", member("Lighting", 1, "ControlOut-C8", "ENABLE"), 1,
+        {"Lighting[1] \"Küche Licht\": output C8 also held by VoltageInput",
+         "Lighting[1] \"Küche Licht\": drives C2, C8; an \"ON/OFF\" Lighting function drives "
+         "exactly one output"});
+    row("ON/OFF and PULSE Lighting sharing", Change([](QJsonObject &d) {
+            setMember(d, "Lighting", 1, "ControlOut-C1", "ENABLE");
+            setMember(d, "Lighting", 1, "ControlOut-C2", "DISABLE");
+        }),
+        1,
+        {"Lighting[1] \"Küche Licht\": output C1 also held by Lighting \"Hall Lights\"; only "
+         "\"PULSE\" Lighting functions share an output",
+         "Welcome[0] \"Welcome-1\": controls C2, which no function holds"});
+    row("motion sensor out of step", member("AirConditioner", 0, "MotionSensorContactType", "NC"),
+        1,
+        {"AirConditioner[0] \"AC-1\": MotionSensorContactType \"NC\" differs from \"NO\" of "
+         "EnergySaving \"Energy Saving-1\""});
+    row("door sensor, presence off", member("EnergySaving", 0, "PresenceEnableDisable", "DISABLE"),
+        1,
+        {"EnergySaving[0] \"Energy Saving-1\": DoorSensorInput \"IN9\" is set while the presence "
+         "sensor is off"});
+    row("balcony input, sensor off", member("AirConditioner", 1, "Input", "AIR C. IN2"), 1,
+        {"AirConditioner[1] \"AC-2\": Input \"AIR C. IN2\" is set while the balcony sensor is "
+         "off"});
+    row("card holder off, its input set", member("EnergySaving", 0, "EnableDisable", "DISABLE"), 1,
+        {"EnergySaving[0] \"Energy Saving-1\": Input \"IN21\" is set while the card holder is "
+         "off"});
+    row("Energy Saving without a feature", Change([](QJsonObject &d) {
+            for (const char *key : {"EnableDisable", "PresenceEnableDisable"})
+                setMember(d, "EnergySaving", 0, key, "DISABLE");
+            for (const char *key : {"Input", "DoorSensorInput"})
+                setMember(d, "EnergySaving", 0, key, "");
+        }),
+        1, {"EnergySaving[0] \"Energy Saving-1\": has neither the card holder nor the presence"});
+    row("motion sensor without balcony",
+        member("AirConditioner", 1, "MotionSensorEnableDisable", "ENABLE"), 1,
+        {"AirConditioner[1] \"AC-2\": the motion sensor is on while the balcony sensor is off"});
+    row("more than the editor saves", Change([](QJsonObject &d) {
+            QJsonArray welcome = d.value(QStringLiteral("Welcome")).toArray();
+            QJsonObject second = welcome.first().toObject();
+            second.insert(QStringLiteral("name"), "Welcome-2");
+            welcome.append(second);
+            d.insert(QStringLiteral("Welcome"), welcome);
+        }),
+        1, {"Welcome[1] \"Welcome-2\": is Welcome function 2; the editor saves only one"});
+    row("name too long", member("DigitalIO", 0, "name", "Door Relay of the hall"), 1,
+        {"name \"Door Relay of the hall\" has 22 characters; the name fields take at most 18"});
+    row("name with a line break", member("DigitalIO", 0, "name", "Door\nRelay"), 1,
+        {"DigitalIO[0] \"Door\\nRelay\": name \"Door\\nRelay\" holds a line break"});
+    row("name with two spaces", Change(), 1, {"name \"Door  Relay\" holds two spaces in a row"},
+        {"\"Door Relay\"", "\"Door  Relay\""});
+    row("ON/OFF Air Conditioner with a pulse delay", member("AirConditioner", 1, "PulseDelay", 530),
+        1, {"AirConditioner[1] \"AC-2\": PulseDelay 530 on an \"ON/OFF\" output"});
+    row("Master Off on its own LED", member("MasterOff", 0, "ControlOut-C3", "ENABLE"), 1,
+        {"MasterOff[0] \"Master Off-1\": switches off C3, its own LED"});
 }
 
-// pack refuses what check finds, with the same status.
+// pack refuses what check finds, with the same status; every finding has its place.
 void CliTest::checkReportsEachKindOfFinding()
 {
     QFETCH(DocumentChange, change);
     QFETCH(int, status);
     QFETCH(QStringList, lines);
-    const QString path = write(QStringLiteral("site.rccfg"), projectFile(change));
+    QFETCH(TextEdit, edit);
+    const auto edited = [&edit](QByteArray text) {
+        return edit.first.isEmpty() ? text : text.replace(edit.first, edit.second);
+    };
+    QByteArray file = edited(projectText(projectDocument(change)));
+    encryptProjectData(file);
+    const QString path = write(QStringLiteral("site.rccfg"), file);
     const Run run = tool({"check", path});
     QCOMPARE(run.status, status);
     const QStringList printed = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -244,16 +301,20 @@ void CliTest::checkReportsEachKindOfFinding()
                      printed.at(i).contains(lines.at(i)),
                  qPrintable(printed.at(i)));
     if (status == 2)
-        QCOMPARE(run.err, path + QStringLiteral(": this file was written by V2.0.2; this program "
-                                                "is v2.0.2\n"));
+        QCOMPARE(run.err, path + QStringLiteral(": this file was written by \"V2.0.2\"; this "
+                                                "program reads only \"v2.0.2\", and the two must "
+                                                "match exactly\n"));
 
     const QJsonObject json =
         QJsonDocument::fromJson(tool({"check", "--json", path}).out.toUtf8()).object();
-    const QJsonObject file = json.value(QStringLiteral("files")).toArray().first().toObject();
-    QCOMPARE(file.value(QStringLiteral("findings")).toArray().size(), lines.size());
+    const QJsonObject checked = json.value(QStringLiteral("files")).toArray().first().toObject();
+    const QJsonArray findings = checked.value(QStringLiteral("findings")).toArray();
+    QCOMPARE(findings.size(), lines.size());
+    for (const QJsonValue &finding : findings)
+        QVERIFY(finding.toObject().value(QStringLiteral("path")).toString().startsWith('/'));
 
     const QString text =
-        write(QStringLiteral("site.json"), QJsonDocument(projectDocument(change)).toJson());
+        write(QStringLiteral("site.json"), edited(QJsonDocument(projectDocument(change)).toJson()));
     const QString packed = dir->filePath(QStringLiteral("packed.rccfg"));
     QCOMPARE(tool({"pack", text, "-o", packed}).status, status);
     QCOMPARE(QFile::exists(packed), status == 0);
@@ -366,6 +427,33 @@ void CliTest::wiringListsEveryTerminal()
              QJsonValue("Hall Lights"));
     QCOMPARE(c1.value("controlledBy").toArray().size(), 2);
 
+    // Names that need quoting come back from the CSV as the same cells;
+    // outputs shared by "PULSE" Lighting functions say so.
+    const QString hall = QStringLiteral("Hall\rLights"), kitchen("Küche, \"Licht\"\nhinten");
+    const QString tricky = write(QStringLiteral("tricky.rccfg"), projectFile([&](QJsonObject &d) {
+                                     setMember(d, "Lighting", 0, "name", hall);
+                                     setMember(d, "Lighting", 1, "name", kitchen);
+                                 }));
+    QVERIFY(tool({"wiring", tricky}).out.contains(QStringLiteral("Lighting (PULSE)")));
+    const QString csv = dir->filePath(QStringLiteral("site.csv"));
+    QCOMPARE(tool({"wiring", "--csv", tricky, "-o", csv}).status, 0);
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {"-c",
+                  "import csv, json, sys; "
+                  "print(json.dumps(list(csv.reader(open(sys.argv[1], newline='')))))",
+                  csv});
+    QVERIFY(python.waitForFinished(30000));
+    const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    QCOMPARE(rows.size(), 36); // the header and a line per terminal and use
+    const QString welcome = QStringLiteral("Welcome \"Welcome-1\"");
+    QVERIFY(rows.contains(QJsonArray{"C1", "output", "held", hall, "Lighting (PULSE)", "output", "",
+                                     "", "Master Off \"Master Off-1\", " + welcome}));
+    QVERIFY(rows.contains(
+        QJsonArray{"C2", "output", "held", kitchen, "Lighting", "output", "", "", welcome}));
+    for (const QJsonValue &row : rows)
+        QCOMPARE(row.toArray().size(), wiringColumns().size());
+
     const QString pdf = dir->filePath(QStringLiteral("site.pdf"));
     QCOMPARE(tool({"wiring", path, "-o", pdf}).status, 0);
     QProcess pdftotext;
@@ -461,6 +549,7 @@ void CliTest::everyCommandFollowsTheExitStatusTable_data()
     row("show --raw damaged", {"show", "--raw", "damaged.rccfg"}, 2, "\"Version\": \"v2.0.2\"");
     row("show damaged", {"show", "damaged.rccfg"}, 2, "the deciphered text is not JSON");
     row("check clean", {"check", "clean.rccfg"}, 0);
+    row("check plain JSON in whole blocks", {"check", "plain.json"}, 0);
     row("check findings", {"check", "clean.rccfg", "findings.rccfg"}, 1);
     row("check refused", {"check", "findings.rccfg", "old.rccfg"}, 2);
     row("diff equal", {"diff", "clean.rccfg", "clean.rccfg"}, 0);
@@ -471,11 +560,12 @@ void CliTest::everyCommandFollowsTheExitStatusTable_data()
     row("pack", {"pack", "clean.json", "-o", "new.rccfg"}, 0);
     row("pack findings", {"pack", "findings.json", "-o", "new.rccfg"}, 1);
     row("pack refused", {"pack", "old.json", "-o", "new.rccfg"}, 2);
-    row("pack renamed", {"pack", "spaced.json", "-o", "new.rccfg"}, 1,
-        "Lighting \"Hall   Lights\": the name would be written as \"Hall Lights\", which "
-        "another function has");
+    row("pack two spaces", {"pack", "spaced.json", "-o", "new.rccfg"}, 1,
+        "name \"Hall   Lights\" holds two spaces in a row, which export does not keep");
     row("pack not JSON", {"pack", "broken.json", "-o", "new.rccfg"}, 2,
-        "broken.json:3:16: not JSON: missing name separator");
+        "broken.json:3:15: not JSON: missing name separator");
+    row("pack not JSON, one line", {"pack", "line.json", "-o", "new.rccfg"}, 2,
+        "line.json:1:6: not JSON: missing name separator");
     row("unpack", {"unpack", "clean.rccfg", "-o", "new.json"}, 0);
     row("unpack refused", {"unpack", "old.rccfg"}, 2, "\"V2.0.2\"");
     row("unreadable", {"unpack", "missing.rccfg"}, 2, "No such file");
@@ -500,6 +590,9 @@ void CliTest::everyCommandFollowsTheExitStatusTable()
     write(QStringLiteral("spaced.json"), QJsonDocument(projectDocument(setSpacedName)).toJson());
     write(QStringLiteral("broken.json"),
           "{\n    \"Version\": \"v2.0.2\",\n    \"Shutter\" []\n}\n");
+    write(QStringLiteral("line.json"), R"({"a" 1})");
+    const QByteArray plain = projectText(projectDocument());
+    write(QStringLiteral("plain.json"), plain + QByteArray(15 - (plain.size() + 15) % 16, ' '));
     for (int i = 1; i < arguments.size(); ++i) {
         if (!arguments.at(i).startsWith(QLatin1Char('-')))
             arguments[i] = dir->filePath(arguments.at(i));

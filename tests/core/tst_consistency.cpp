@@ -84,7 +84,8 @@ const QVector<Breakage> &breakages()
                                     "", "", "", "", ""});
          },
          {},
-         {"Lighting \"Pulse\": output C2 also held by Lighting \"Küche Licht\""}},
+         {"Lighting \"Pulse\": output C2 also held by Lighting \"Küche Licht\"; only \"PULSE\" "
+          "Lighting functions share an output"}},
         {"PULSE outputs shared",
          [] {
              save(lightingStore(), {"Pulse", freeInput, "50 ms", "PULSE", "Active", "C1", "", "",

@@ -223,12 +223,19 @@ void ProjectFormatTest::fileChecks_data()
     row("numeric platform", R"({"PlatformType": 211, "Version": "v2.0.2"})",
         ProjectCheck::NoPlatformType, "PlatformType is not text");
     row("no version", R"({"PlatformType": "MV211"})", ProjectCheck::WrongVersion,
-        "this file carries no version; this program is v2.0.2");
+        "this file carries no version; this program reads only \"v2.0.2\", and the two must "
+        "match exactly");
     row("version case", R"({"PlatformType": "MV211", "Version": "V2.0.2"})",
-        ProjectCheck::WrongVersion, "this file was written by V2.0.2; this program is v2.0.2");
+        ProjectCheck::WrongVersion,
+        "this file was written by \"V2.0.2\"; this program reads only \"v2.0.2\", and the two "
+        "must match exactly");
     row("plain, not whole blocks", workedExample, ProjectCheck::Accepted);
     row("plain, padded to whole blocks", workedExample + QByteArray(14, ' '),
-        ProjectCheck::NotValid);
+        ProjectCheck::Accepted);
+    row("plain in whole blocks, broken", QByteArray(workedExample).left(800),
+        ProjectCheck::NotValid,
+        "the text deciphers to no JSON, and as it stands it is not JSON: unterminated array at "
+        "offset 800");
     row("enciphered", exampleFile, ProjectCheck::Accepted);
 }
 

@@ -1,6 +1,7 @@
 #include "model/consistency.h"
 #include "model/stores.h"
 #include "project/projectdocument.h"
+#include "project/roomrules.h"
 #include "tests/support/blankproject.h"
 
 #include <algorithm>
@@ -38,6 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (content.check == ProjectCheck::Accepted) {
         rebuildProject(content.document);
         unreadMembers(content.document);
+        repeatedMembers(content.text);
+        editorRuleFindings();
     }
 
     const QStringList counters = checkClaimCounters();

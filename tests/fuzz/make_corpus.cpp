@@ -43,14 +43,10 @@ QByteArray enciphered(QByteArray text)
     return text;
 }
 
-// Plain JSON is read as it stands only when it is not a whole number of
-// blocks; a trailing blank keeps it so.
+// Plain JSON is read as it stands, whatever its length.
 QByteArray plain(const QJsonObject &document)
 {
-    QByteArray text = projectText(document);
-    if (text.size() % 16 == 0)
-        text += ' ';
-    return text;
+    return projectText(document);
 }
 
 // Exports what fill puts into the emptied stores.
@@ -244,6 +240,25 @@ void writeBrokenFiles()
                   R"("OnDelay": 1e300, "OffDelay": -1e-300}], "AirConditioner": [{"name": "a", )"
                   R"("Output": "AIR CON1", "PulseDelay": 3.0, "OnDelay": 2147483647, )"
                   R"("OffDelay": -2147483648}])"));
+    write("repeated-members.json",
+          project(R"("Lighting": [], "Lighting": [{"name": "L", "Input": "IN1", "Input": "IN2",)"
+                  R"( "\u0049nput": "IN3", "ControlOut-C1": "ENABLE", "x": {"a": 1, "a": [2]}}],)"
+                  R"( "Version": "v2.0.2", "a~/b": 1, "a~/b": 2)"));
+    write("editor-rules.json",
+          project(
+              R"("Lighting": [{"name": "Two outputs, ON/OFF", "Input": "IN1",)"
+              R"( "ControlType": "ON/OFF", "ControlOut-C1": "ENABLE", "ControlOut-C2": "ENABLE"}],)"
+              R"( "EnergySaving": [{"name": "E", "EnableDisable": "ENABLE",)"
+              R"( "PresenceEnableDisable": "DISABLE", "DoorSensorInput": "IN3",)"
+              R"( "MotionSensorDebounceTime": "50 ms"}, {"name": "E2"}],)"
+              R"( "AirConditioner": [{"name": "A\nB", "Output": "AIR CON1",)"
+              R"( "BalconySensorEnableDisable": "DISABLE", "Input": "AIR C. IN1",)"
+              R"( "MotionSensorEnableDisable": "ENABLE", "OutputControlType": "ON/OFF",)"
+              R"( "PulseDelay": 530}, {"name": "A  2", "Output": "AIR CON2",)"
+              R"( "BalconySensorEnableDisable": "ENABLE", "MotionSensorEnableDisable": "ENABLE",)"
+              R"( "MotionSensorDebounceTime": "75 ms"}],)"
+              R"( "MasterOff": [{"name": "M", "Input": "IN4", "LedOutput": "C1",)"
+              R"( "ControlOut-C1": "ENABLE"}], "Welcome": [{"name": "W1"}, {"name": "W2"}])"));
     write(
         "non-ascii-names.json",
         project(QByteArray(R"("Lighting": [{"name": "Küche 灯 💡", "Input": "IN1", )"

@@ -297,6 +297,12 @@ void ProjectFileTest::importSelectsThePlatformAndEmptiesOtherTypes()
     writeFile(path("other.rccfg"), R"({"PlatformType": "MV2xx", "Version": "v2.0.2"})", true);
     importFrom(path("other.rccfg"));
     QCOMPARE(platform->currentIndex(), 1);
+    // Plain JSON whose length is a whole number of blocks is read as it stands.
+    const QByteArray plain = R"({"PlatformType": "MV210", "Version": "v2.0.2"}  )";
+    QCOMPARE(plain.size() % 16, 0);
+    writeFile(path("plain.rccfg"), plain);
+    importFrom(path("plain.rccfg"));
+    QCOMPARE(platform->currentIndex(), 0);
     QVERIFY(DialogSeam::shownBoxes().isEmpty()); // the platform change asked nothing
     QCOMPARE(DialogSeam::unexpectedCalls(), 0);
 }

@@ -580,8 +580,8 @@ QStringList RandomSession::importBrokenFile()
         encryptProjectData(bytes);
         bytes.truncate(pick(bytes.size() - 16));
         break;
-    case 2: // not enciphered, yet in whole blocks, so it is deciphered into noise
-        bytes.append(QByteArray(15 - (bytes.size() + 15) % 16, ' '));
+    case 2: // not enciphered and cut short in whole blocks: noise deciphered, no JSON as it stands
+        bytes.truncate(16 * (1 + pick(bytes.size() / 16 - 1)));
         break;
     default: // noise in whole blocks
         bytes.resize(16 * (1 + pick(8)));

@@ -33,7 +33,7 @@ inline void fill()
     airConStore().add({"150 ms", "NO", "AC-1", "ENABLE", "AIR C. IN1", "NC", "1000 ms", "ENABLE",
                        "Sensor IN", "AIR CON1", "PULSE", "NC", 530, 1, 2});
     airConStore().add({"150 ms", "NO", "AC-2", "DISABLE", "", "NO", "50 ms", "DISABLE", "Sensor IN",
-                       "AIR CON2", "ON/OFF", "NC", 34000, 7, 8});
+                       "AIR CON2", "ON/OFF", "NC", 130, 7, 8});
     dndMurStore().add({"DND/MUR-1", "DND IN", "20 ms", "DND", "MUR IN", "30 ms", "MUR", "PULSE",
                        "NC", "", "", 11, 12});
     masterOffStore().add(
