@@ -11,6 +11,7 @@
 #include <memory>
 
 class QAction;
+class QJsonObject;
 class QCloseEvent;
 class QSessionManager;
 class QTimer;
@@ -273,6 +274,8 @@ private:
     // Project file (app/mainwindow_project.cpp)
     // True when the project file was written (its PDF may have failed).
     bool exportProject();
+    // The open project as export writes it now.
+    QJsonObject projectDocument() const;
     // Checks the file, then replaces the project by it; false, after the
     // box saying why, when the file is refused and the project kept.
     bool loadProjectFile(const QString &path);

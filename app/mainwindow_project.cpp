@@ -105,8 +105,7 @@ bool MainWindow::exportProject()
         !DialogSeam::askReplace(this, tr("Save File"), path))
         return false;
 
-    const CheckedExport checked = checkExport(
-        buildProjectDocument(ui->comboBox_PlatformType->currentText(), versionText, Clock::now()));
+    const CheckedExport checked = checkExport(projectDocument());
     if (!checked.changes.isEmpty()) {
         showExportRefusal(checked.changes);
         return false;
@@ -124,6 +123,12 @@ bool MainWindow::exportProject()
         showPdfFailure(path, pdfPath, errorText);
     ui->statusbar->showMessage(exportedText(path, pdfPath, pdfWritten), statusMessageMs);
     return true;
+}
+
+QJsonObject MainWindow::projectDocument() const
+{
+    return buildProjectDocument(ui->comboBox_PlatformType->currentText(), versionText,
+                                Clock::now());
 }
 
 void MainWindow::on_actionExport_Project_triggered()

@@ -64,8 +64,7 @@ void MainWindow::writeRecoveryCopy()
     if (recoveryFrozen || !recovery || !hasUnexportedWork())
         return;
     // As export writes it, without export's copy on the debug stream.
-    QByteArray bytes = projectText(
-        buildProjectDocument(ui->comboBox_PlatformType->currentText(), versionText, Clock::now()));
+    QByteArray bytes = projectText(projectDocument());
     encryptProjectDataQuietly(bytes);
     QString errorText;
     if (!recovery->save(bytes, {shownFilePath, Clock::now()}, errorText))

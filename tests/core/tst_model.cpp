@@ -264,15 +264,8 @@ void ModelTest::snapshotPutsBackTheWholeProject()
 
     QCOMPARE(masterOffLedMemory(), QStringLiteral("C3"));
     QVERIFY(SampleProject::Snapshot() == records);
-    for (int i = 0; i < outputs.size(); ++i) {
-        const OutputEntry &now = OutputCatalogue::instance().rows().at(i);
-        QCOMPARE(now.useCount, outputs.at(i).useCount);
-        QCOMPARE(now.pulseUseCount, outputs.at(i).pulseUseCount);
-        QCOMPARE(now.masterOffLocked, outputs.at(i).masterOffLocked);
-        QCOMPARE(now.welcomeLocked, outputs.at(i).welcomeLocked);
-    }
-    for (int i = 0; i < inputs.size(); ++i)
-        QCOMPARE(InputCatalogue::instance().rows().at(i).useCount, inputs.at(i).useCount);
+    QVERIFY(OutputCatalogue::instance().rows() == outputs);
+    QVERIFY(InputCatalogue::instance().rows() == inputs);
 }
 
 QTEST_APPLESS_MAIN(ModelTest)
