@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/standardstreams.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -43,6 +44,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    Cli::prepareStandardStreams();
     qtMessageHandler = qInstallMessageHandler(dropRuntimeDirectoryWarnings);
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zaren800-cfg"));

@@ -1,10 +1,10 @@
 #include "project/projectsave.h"
 
+#include "project/diskflush.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
-#include <cerrno>
-#include <unistd.h>
 
 namespace
 {
@@ -23,16 +23,6 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes, QString &errorText)
         written += part;
     }
     return true;
-}
-
-// Commit syncs too, but ignores its errors. A file system that cannot sync
-// is no failure.
-bool syncToDisk(QSaveFile &file, QString &errorText)
-{
-    if (::fsync(file.handle()) == 0 || errno == EINVAL || errno == ENOTSUP)
-        return true;
-    errorText = qt_error_string(errno);
-    return false;
 }
 
 bool readsBackAs(const QString &path, const QByteArray &bytes, QString &errorText)
@@ -63,7 +53,8 @@ bool ProjectSave::write(const QString &path, const QByteArray &bytes, QString &e
         errorText = file.errorString();
         return false;
     }
-    if (!writeAll(file, bytes, errorText) || !syncToDisk(file, errorText)) {
+    // Commit flushes too, but ignores its errors.
+    if (!writeAll(file, bytes, errorText) || !flushToDisk(file, errorText)) {
         file.cancelWriting();
         return false;
     }
