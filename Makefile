@@ -129,7 +129,8 @@ windows:
 # The Linux build too: the Windows one must write the same bytes.
 test-windows: windows build
 	dist/windows/wine-prefix.sh $(WINDOWS_DIR)/wine
-	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)
+	WINEPREFIX=$(CURDIR)/$(WINDOWS_DIR)/wine dist/windows/with-full-disk.sh $(WINDOWS_DIR)/full-disk \
+	    sh -c 'cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)'
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
