@@ -1,5 +1,6 @@
 #pragma once
 
+// What the tool does its own way on each platform.
 namespace Cli
 {
 
@@ -7,5 +8,9 @@ namespace Cli
 // translation (which Windows makes by default, and which would change the
 // enciphered bytes of "-"), and a console shows the UTF-8 the tool writes.
 void prepareStandardStreams();
+
+// The Qt platform that draws the PDF pages without a window: one that needs
+// no display and finds the system's fonts.
+const char *pagePlatform();
 
 } // namespace Cli

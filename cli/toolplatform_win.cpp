@@ -1,4 +1,4 @@
-#include "cli/standardstreams.h"
+#include "cli/toolplatform.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,4 +26,10 @@ void Cli::prepareStandardStreams()
     consoleCodePage = ::GetConsoleOutputCP();
     if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8))
         std::atexit(restoreConsoleCodePage);
+}
+
+// Windows always has its desktop; the offscreen platform would find no fonts.
+const char *Cli::pagePlatform()
+{
+    return "windows";
 }
