@@ -8,7 +8,7 @@ class QProcess;
 // The ways a running program is ended from outside, as the platform has them:
 // killed outright (the first), or told to end, so that it can keep its work.
 // POSIX: SIGKILL, SIGTERM, SIGHUP, SIGINT; Windows: TerminateProcess and the
-// console's Ctrl+Break (a console's Ctrl+C reaches every program on it).
+// console's Ctrl+C (Wine sends no Ctrl+Break to a single process group).
 namespace ProgramEnding
 {
 
@@ -18,6 +18,8 @@ struct Ending {
 };
 QList<Ending> endings();
 bool isKill(const Ending &ending);
+// Empty when the ending can be tried here, else why not (for QSKIP).
+QString unavailable(const Ending &ending);
 
 // Before start: the program is started so that an ending reaches it alone.
 void prepare(QProcess &program);

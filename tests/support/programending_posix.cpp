@@ -16,6 +16,11 @@ bool ProgramEnding::isKill(const Ending &ending)
     return ending.how == SIGKILL;
 }
 
+QString ProgramEnding::unavailable(const Ending &)
+{
+    return {};
+}
+
 void ProgramEnding::prepare(QProcess &) {}
 
 void ProgramEnding::takeEndingsAsFromConsole()

@@ -13,7 +13,7 @@ const int terminated = -1;
 QList<ProgramEnding::Ending> ProgramEnding::endings()
 {
     return {{QStringLiteral("TerminateProcess"), terminated},
-            {QStringLiteral("Ctrl+Break"), int(CTRL_BREAK_EVENT)}};
+            {QStringLiteral("Ctrl+C"), int(CTRL_C_EVENT)}};
 }
 
 bool ProgramEnding::isKill(const Ending &ending)
@@ -21,15 +21,25 @@ bool ProgramEnding::isKill(const Ending &ending)
     return ending.how == terminated;
 }
 
-// A process group of its own, on this console: Ctrl+Break reaches it alone.
+QString ProgramEnding::unavailable(const Ending &ending)
+{
+    if (isKill(ending) || ::GetConsoleWindow() != nullptr)
+        return {};
+    return QStringLiteral("no console to press Ctrl+C on: under Wine, only a program started on "
+                          "a terminal has one (dist/windows/wine-console.sh)");
+}
+
+// On this console: its Ctrl+C reaches every program on it, and this one
+// takes no notice of it from now on.
 void ProgramEnding::prepare(QProcess &program)
 {
+    ::SetConsoleCtrlHandler(nullptr, TRUE);
     program.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *arguments) {
-        arguments->flags = (arguments->flags & ~DWORD(CREATE_NO_WINDOW)) | CREATE_NEW_PROCESS_GROUP;
+        arguments->flags &= ~DWORD(CREATE_NO_WINDOW);
     });
 }
 
-// A new process group ignores Ctrl+C until told otherwise.
+// Not ignoring Ctrl+C as the test that started it does.
 void ProgramEnding::takeEndingsAsFromConsole()
 {
     ::SetConsoleCtrlHandler(nullptr, FALSE);
@@ -40,5 +50,5 @@ void ProgramEnding::end(QProcess &program, const Ending &ending)
     if (isKill(ending))
         program.kill();
     else
-        ::GenerateConsoleCtrlEvent(DWORD(ending.how), DWORD(program.processId()));
+        ::GenerateConsoleCtrlEvent(DWORD(ending.how), 0);
 }
