@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <initializer_list>
 #include <io.h>
 #include <windows.h>
 

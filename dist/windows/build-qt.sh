@@ -58,8 +58,10 @@ start=$(date +%s)
 configured=$(date +%s)
 make -j"$jobs" >make.log 2>&1 || { tail -60 make.log; exit 1; }
 make install >/dev/null
-# The licence the libraries come under, shipped beside them.
+# The licence the libraries come under, shipped beside them, and which
+# source they were built from.
 cp ../source/LICENSE.LGPL3 ../source/LICENSE.GPL3 "$prefix/"
+dpkg-parsechangelog -l ../source/debian/changelog -S Version >"$prefix/debian-source-version"
 built=$(date +%s)
 echo "Qt for Windows: configure $((configured - start)) s, build $((built - configured)) s"
 printf '%s' "$options" >"$stamp"
