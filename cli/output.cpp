@@ -8,8 +8,16 @@ namespace
 // UTF-8 whatever the system's locale, so that the same project gives the same
 // bytes everywhere (Qt 6 writes UTF-8 by default).
 struct Utf8Stream : QTextStream {
-    Utf8Stream() { useUtf8(); }
+    Utf8Stream() = default;
     explicit Utf8Stream(FILE *file) : QTextStream(file) { useUtf8(); }
+    // A new device takes the locale's codec again.
+    void setDeviceInUtf8(QIODevice *device)
+    {
+        setDevice(device);
+        useUtf8();
+    }
+
+private:
     void useUtf8()
     {
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
@@ -46,8 +54,8 @@ void Cli::redirectOutput(QIODevice *outDevice, QIODevice *errDevice)
     static Utf8Stream redirectedErr;
     stream(stdout).flush();
     stream(stderr).flush();
-    redirectedOut.setDevice(outDevice);
-    redirectedErr.setDevice(errDevice);
+    redirectedOut.setDeviceInUtf8(outDevice);
+    redirectedErr.setDeviceInUtf8(errDevice);
     outStream = outDevice ? &redirectedOut : nullptr;
     errStream = errDevice ? &redirectedErr : nullptr;
 }

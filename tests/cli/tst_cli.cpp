@@ -443,6 +443,8 @@ void CliTest::wiringListsEveryTerminal()
                   "import csv, json, sys; "
                   "print(json.dumps(list(csv.reader(open(sys.argv[1], newline='')))))",
                   csv});
+    if (!python.waitForStarted())
+        QSKIP("python3, the independent reader of the CSV, is not installed");
     QVERIFY(python.waitForFinished(30000));
     const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
     QCOMPARE(rows.size(), 36); // the header and a line per terminal and use
@@ -577,7 +579,9 @@ void CliTest::everyCommandFollowsTheExitStatusTable_data()
         "line.json:1:6: not JSON: missing name separator");
     row("unpack", {"unpack", "clean.rccfg", "-o", "new.json"}, 0);
     row("unpack refused", {"unpack", "old.rccfg"}, 2, "\"V2.0.2\"");
-    row("unreadable", {"unpack", "missing.rccfg"}, 2, "No such file");
+    QFile missing(QStringLiteral("missing.rccfg"));
+    missing.open(QIODevice::ReadOnly);
+    row("unreadable", {"unpack", "missing.rccfg"}, 2, missing.errorString().toUtf8().constData());
     row("existing output", {"unpack", "clean.rccfg", "-o", "clean.json"}, 2, "exists");
     row("command line", {"report"}, 2, "Missing argument");
 }
@@ -643,7 +647,8 @@ void CliTest::theProgramRunsWithoutADisplay()
     };
     const QByteArray json = run({"unpack", "-"}, readAll(path));
     QVERIFY(json.contains("\"name\": \"Blind-1\""));
-    QCOMPARE(run({"unpack", path, "-o", "/dev/stdout"}, {}), json);
+    if (QFile::exists(QStringLiteral("/dev/stdout"))) // not on Windows
+        QCOMPARE(run({"unpack", path, "-o", "/dev/stdout"}, {}), json);
     QCOMPARE(run({"pack", "-", "-o", "-"}, json), readAll(path));
     QCOMPARE(run({"report", path, "-o", dir->filePath("site.pdf")}, {}), QByteArray());
     QCOMPARE(said, QByteArray());

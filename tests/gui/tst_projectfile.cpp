@@ -243,7 +243,8 @@ void ProjectFileTest::exportThenImportRestoresTheProject()
     SampleProject::fill();
     const SampleProject::Snapshot exported;
     exportAs(path("site"));
-    QCOMPARE(status(), "Exported " + path("site.rccfg") + " and site.table.pdf");
+    QCOMPARE(status(),
+             "Exported " + QDir::toNativeSeparators(path("site.rccfg")) + " and site.table.pdf");
     WindowTest::resetProject();
     importFrom(path("site.rccfg"));
     QCOMPARE(status(), "Imported site.rccfg: 13 functions, MV211");

@@ -152,6 +152,9 @@ void RestartTest::commandLineOutcomes()
     QFETCH(int, exitCode);
     QFETCH(QString, out);
     QFETCH(QString, err);
+    if (exitCode == -1 && QSysInfo::productType() == QLatin1String("windows"))
+        QSKIP("the X11 platform, whose failure without a display shows that the toolkit took "
+              "the command line, is Linux's");
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("DISPLAY");
@@ -159,8 +162,11 @@ void RestartTest::commandLineOutcomes()
     program.setProcessEnvironment(environment);
     program.start(ZAREN800_CONFIGURATOR, arguments);
     QVERIFY(program.waitForFinished(30000));
-    const QString shownOut = QString::fromLocal8Bit(program.readAllStandardOutput());
-    const QString shownErr = QString::fromLocal8Bit(program.readAllStandardError());
+    // Windows' text mode ends lines with CR LF.
+    const QString shownOut =
+        QString::fromLocal8Bit(program.readAllStandardOutput()).replace("\r\n", "\n");
+    const QString shownErr =
+        QString::fromLocal8Bit(program.readAllStandardError()).replace("\r\n", "\n");
     QCOMPARE(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, exitCode);
     QVERIFY2(out.isEmpty() ? shownOut.isEmpty() : shownOut.contains(out), qPrintable(shownOut));
     QVERIFY2(err.isEmpty() ? shownErr.isEmpty() : shownErr.contains(err), qPrintable(shownErr));
