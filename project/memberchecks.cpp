@@ -265,7 +265,8 @@ public:
         value();
         for (int i = first; i < findings.size(); ++i) {
             Finding &finding = findings[i];
-            if (finding.index >= 0 && occurrences.at(i - first) != topLevelCounts[finding.type])
+            if (finding.index >= 0 &&
+                occurrences.at(i - first) != topLevelCounts.value(finding.type))
                 finding.index = -1;
         }
     }
