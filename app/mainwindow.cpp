@@ -17,6 +17,7 @@
 #include <QDebug>
 #include <QTextCursor>
 #include <QUndoStack>
+#include <QValidator>
 
 const int EXIT_CODE_REBOOT = -123456789;
 
@@ -36,6 +37,24 @@ const char *const actionButtonStyle =
 
 // Beside both: where the keyboard is, a thicker dark blue border.
 const char *const focusStyle = "QToolButton:focus {border: 3px solid rgb(0, 84, 166);}";
+
+// Keeps a name field to one line, as it is typed, pasted or set: a name
+// with a line break would break the report's columns and the saved list.
+class OneLineValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        const QString line = EditorRules::oneLine(input);
+        if (line != input) {
+            pos = qBound(0, pos - int(input.size() - line.size()), int(line.size()));
+            input = line;
+        }
+        return Acceptable;
+    }
+};
 
 } // namespace
 
@@ -80,13 +99,16 @@ MainWindow::MainWindow(QWidget *parent)
          {ui->ImportButton, ui->ExportButton, ui->PrintButton, ui->SettingsButton})
         button->setStyleSheet(QString::fromLatin1(actionButtonStyle) + QLatin1String(focusStyle));
 
-    // The name fields hold no longer a name than a saved function may have.
+    // The name fields hold no longer a name than a saved function may have, on one line.
+    auto *oneLine = new OneLineValidator(this);
     for (QLineEdit *name :
          {ui->lineEditWelcomeName, ui->lineEditMasterOffName, ui->lineEditCardHolderName,
           ui->lineEditDNDMURName, ui->lineEditAirConName, ui->lineEditACInputName,
           ui->lineEditLightingName, ui->lineEditShutterName, ui->lineEditDigitalIOName,
-          ui->lineEditLogicName})
+          ui->lineEditLogicName}) {
         name->setMaxLength(EditorRules::maxNameLength);
+        name->setValidator(oneLine);
+    }
 
     // The counted titles of an empty project ("Welcome [0]" ...).
     emptyLists(ui->toolBox, typeViews(ui), &TypeView::emptiedTitle);

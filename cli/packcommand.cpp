@@ -74,7 +74,10 @@ int PackCommand::run(const QCommandLineParser &parser)
     const QString path = parser.positionalArguments().first();
     QByteArray bytes;
     QJsonObject document;
-    if (!Cli::readWholeFile(path, bytes) || !parseDocument(path, bytes, document))
+    if (!Cli::readWholeFile(path, bytes))
+        return Cli::Failure;
+    bytes = withoutByteOrderMark(bytes);
+    if (!parseDocument(path, bytes, document))
         return Cli::Failure;
     const ProjectFileContent content = checkProjectDocument(document, programVersion());
     if (content.check != ProjectCheck::Accepted) {

@@ -183,26 +183,26 @@ void MainWindow::on_pushButtonAirConSave_clicked()
     const QComboBox *balcony = ui->comboBox_AirConBalconyInput;
     const QComboBox *output = ui->comboBox_AirConOutput;
     const QString name = ui->lineEditAirConName->text();
-    if (refuseInvalidName(name, info) ||
-        refuse(balcony->count() == 0 || output->count() == 0, info,
-               tr("No available Input Or Output!"), 2500) ||
+    const FunctionType type = FunctionType::AirCon;
+    if (refuseInvalidName(type, name, info) ||
+        refuse(balcony->count() == 0 || output->count() == 0, info, type,
+               Refusal::NothingToChoose) ||
         refuse(EditorRules::inputMissing(ui->checkBox_BalconySensorEnableDisable->isChecked(),
                                          balcony->currentText()),
-               info, tr("Please select input and output!"), 2500) ||
-        refuse(output->currentIndex() < 0, info, tr("Please select output!"), 2500) ||
+               info, type, Refusal::SensorInputMissing) ||
+        refuse(output->currentIndex() < 0, info, type, Refusal::ChoiceMissing) ||
         refuse(ui->comboBox_AirConBalconyContactType->currentIndex() < 0 ||
                    ui->comboBox_AirConOutputControlType->currentIndex() < 0 ||
                    ui->comboBox_AirConOutputContactType->currentIndex() < 0,
-               info, tr("Please select contact and control type!"), 2500))
+               info, type, Refusal::SettingMissing))
         return;
-    const NameCheck check = checkItemName(this, list, info, name);
+    const NameCheck check = checkItemName(this, type, list, info, name);
     if (check == NameCheck::Rejected)
         return;
     const bool update = check == NameCheck::Update;
     const AirConRecord record = airConRecordFromForm();
     // Refused before the motion sensor settings are copied: a refused save changes nothing.
-    if (refuseHeldChoices(record, update ? airConStore().find(name) : nullptr, info,
-                          HeldInputText::Differen))
+    if (refuseHeldChoices(type, record, update ? airConStore().find(name) : nullptr, info))
         return;
     // The motion settings count only while the sensor can be used: one left
     // on without the balcony sensor (only a hand-made file does that) is ignored.

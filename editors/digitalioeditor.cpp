@@ -62,10 +62,11 @@ void MainWindow::on_pushButtonDigitalIOSave_clicked()
     QLabel *info = ui->label_DigitalIOUI_Info;
     QListWidget *list = ui->listWidget_Dgitialio;
     ClaimSet released;
-    if (refuseInvalidName(ui->lineEditDigitalIOName->text(), info) ||
-        refuseMissingChoices(info, {ui->comboBox_DigitalIOInput, ui->comboBox_DigitalIOOutput}) ||
-        !saveRecord(this, digitalIOStore(), list, info, digitalIORecordFromForm(),
-                    HeldInputText::Differen, released))
+    const FunctionType type = FunctionType::DigitalIO;
+    if (refuseInvalidName(type, ui->lineEditDigitalIOName->text(), info) ||
+        refuseMissingChoices(type, info,
+                             {ui->comboBox_DigitalIOInput, ui->comboBox_DigitalIOOutput}) ||
+        !saveRecord(this, type, digitalIOStore(), list, info, digitalIORecordFromForm(), released))
         return;
     pruneReleasedOutputs(released);
     resetDigitalIOForm();

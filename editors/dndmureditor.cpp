@@ -139,12 +139,13 @@ void MainWindow::on_pushButtonDNDMURSave_clicked()
     const bool sameChoice =
         (bell >= 0 && bell == ui->comboBox_DNDMUR_OccupancyOutput->currentIndex()) ||
         (dndInput > 0 && dndInput == ui->comboBox_DNDMUR_MURInput->currentIndex());
-    if (refuseInvalidName(name, info) ||
-        refuse(someListEmpty, info, tr("No available Input Or Output!"), 2500) ||
-        refuse(someRequiredUnset, info, tr("Please select input and output!"), 2500) ||
-        refuse(sameChoice, info, tr("Can not select the same output for outputs!"), 2500))
+    const FunctionType type = FunctionType::DndMur;
+    if (refuseInvalidName(type, name, info) ||
+        refuse(someListEmpty, info, type, Refusal::NothingToChoose) ||
+        refuse(someRequiredUnset, info, type, Refusal::ChoiceMissing) ||
+        refuse(sameChoice, info, type, Refusal::SameChoiceTwice))
         return;
-    const NameCheck check = checkItemName(this, list, info, name);
+    const NameCheck check = checkItemName(this, type, list, info, name);
     if (check == NameCheck::Rejected)
         return;
     const bool update = check == NameCheck::Update;
@@ -152,9 +153,8 @@ void MainWindow::on_pushButtonDNDMURSave_clicked()
     // The dedicated inputs make a second function impossible; a renamed one is a second one.
     const bool second =
         !inputsAvailable(claimsOf(record).inputs, update ? dndMurStore().find(name) : nullptr) ||
-        (!EditorRules::roomForAnother(FunctionType::DndMur, list->count()) &&
-         selectedName(list) != name);
-    if (refuse(second, info, tr("You can save only one of this function."), 1500))
+        (!EditorRules::roomForAnother(type, list->count()) && selectedName(list) != name);
+    if (refuse(second, info, type, Refusal::TooMany))
         return;
 
     pruneReleasedOutputs(commitRecord(dndMurStore(), list, record, update, name));

@@ -117,23 +117,28 @@ void EditorOps::showInfo(QLabel *label, const QString &text, int ms)
     timer->start(ms);
 }
 
-bool EditorOps::refuse(bool refused, QLabel *label, const QString &text, int ms)
+// The messages are the core's, so that the check of a project file knows
+// every refusal; one the page does not declare would show no words.
+bool EditorOps::refuse(bool refused, QLabel *label, FunctionType type, Refusal refusal,
+                       const QString &argument)
 {
-    if (refused)
-        showInfo(label, text, ms);
-    return refused;
+    if (!refused)
+        return false;
+    const EditorRules::SaveRefusal *found = EditorRules::findRefusal(type, refusal);
+    if (!found)
+        qWarning("%s: a refusal its page does not declare", qPrintable(typeLabel(type)));
+    const QString text = found ? tr(found->text) : QString();
+    showInfo(label, argument.isEmpty() ? text : text.arg(argument), found ? found->ms : 1500);
+    return true;
 }
 
-// The name field itself keeps a name short; only a paste can put a line break into it.
-bool EditorOps::refuseInvalidName(const QString &name, QLabel *label)
+// The name field itself keeps a name short and on one line.
+bool EditorOps::refuseInvalidName(FunctionType type, const QString &name, QLabel *label)
 {
     using EditorRules::NameFault;
     const NameFault fault = EditorRules::nameFault(name);
-    return refuse(fault == NameFault::Empty, label,
-                  tr("Item name can not be empty! Please type a valid name."), 1500) ||
-           refuse(fault == NameFault::DoubleSpace, label,
-                  tr("Item name can not contain two spaces in a row! Please type a valid name."),
-                  1500);
+    return refuse(fault == NameFault::Empty, label, type, Refusal::NameEmpty) ||
+           refuse(fault == NameFault::DoubleSpace, label, type, Refusal::NameDoubleSpace);
 }
 
 void EditorOps::finishSave(QListWidget *list, QLabel *info, QToolBox *toolBox, int toolBoxIndex,
@@ -184,15 +189,14 @@ void EditorOps::storeRow(QListWidget *list, const QString &name, bool update)
         list->addItem(name);
 }
 
-EditorOps::NameCheck EditorOps::checkItemName(QWidget *parent, const QListWidget *list,
-                                              QLabel *info, const QString &name)
+EditorOps::NameCheck EditorOps::checkItemName(QWidget *parent, FunctionType type,
+                                              const QListWidget *list, QLabel *info,
+                                              const QString &name)
 {
     if (list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
         return NameCheck::NewItem;
-    if (name != selectedName(list)) {
-        showInfo(info, tr("The name is already used! Please change the item name."), 1500);
+    if (refuse(name != selectedName(list), info, type, Refusal::NameTaken))
         return NameCheck::Rejected;
-    }
     return confirmUpdate(parent, name) ? NameCheck::Update : NameCheck::Rejected;
 }
 
@@ -245,7 +249,8 @@ void EditorOps::setValues(std::initializer_list<QSpinBox *> spinBoxes, int value
         spinBox->setValue(value);
 }
 
-bool EditorOps::refuseMissingChoices(QLabel *info, std::initializer_list<const QComboBox *> lists)
+bool EditorOps::refuseMissingChoices(FunctionType type, QLabel *info,
+                                     std::initializer_list<const QComboBox *> lists)
 {
     bool empty = false;
     bool unchosen = false;
@@ -253,8 +258,8 @@ bool EditorOps::refuseMissingChoices(QLabel *info, std::initializer_list<const Q
         empty = empty || list->count() == 0;
         unchosen = unchosen || list->currentIndex() < 0;
     }
-    return refuse(empty, info, tr("No available Input Or Output!"), 2500) ||
-           refuse(unchosen, info, tr("Please select input and output!"), 2500);
+    return refuse(empty, info, type, Refusal::NothingToChoose) ||
+           refuse(unchosen, info, type, Refusal::ChoiceMissing);
 }
 
 bool EditorOps::sameChoice(std::initializer_list<const QComboBox *> lists)
@@ -267,19 +272,4 @@ bool EditorOps::sameChoice(std::initializer_list<const QComboBox *> lists)
         chosen.append(index);
     }
     return false;
-}
-
-QString EditorOps::heldInputText(HeldInputText text)
-{
-    return text == HeldInputText::Differen
-               ? tr("Selected input is already using in another function! Please select "
-                    "differen input.")
-               : tr("Selected input is already using in another function! Please select "
-                    "different input.");
-}
-
-QString EditorOps::heldOutputText()
-{
-    return tr("Selected output is already using in another function! Please select different "
-              "output.");
 }

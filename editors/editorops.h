@@ -60,11 +60,15 @@ void disableAbsentOutputs(const OutputBoxes &boxes, Platform platform);
 // Shows text in an editor's info label and clears it after ms milliseconds;
 // a later message replaces it and gets its own full time.
 void showInfo(QLabel *label, const QString &text, int ms);
-// A validation step of a Save: when refused, shows text and returns true.
-bool refuse(bool refused, QLabel *label, const QString &text, int ms);
+using EditorRules::Refusal;
+
+// A validation step of a Save: when refused, shows the page's message for
+// the refusal (with its %1 set to argument) and returns true.
+bool refuse(bool refused, QLabel *label, FunctionType type, Refusal refusal,
+            const QString &argument = {});
 // The check that every Save starts with: no name, or one that the project
 // file cannot carry (its compaction drops every pair of spaces, even in names).
-bool refuseInvalidName(const QString &name, QLabel *label);
+bool refuseInvalidName(FunctionType type, const QString &name, QLabel *label);
 
 // True when every named input is free, counting those of the record being
 // updated (old, or nullptr for a new item) as free. Empty names are skipped.
@@ -91,7 +95,7 @@ enum class NameCheck { Rejected, NewItem, Update };
 
 // The name check of every Save: a name already in the list is refused unless
 // it is the selected item, whose update the user must confirm.
-NameCheck checkItemName(QWidget *parent, const QListWidget *list, QLabel *info,
+NameCheck checkItemName(QWidget *parent, FunctionType type, const QListWidget *list, QLabel *info,
                         const QString &name);
 
 // Writes a saved function: an update gives back the old record's claims and
@@ -119,9 +123,6 @@ void finishDelete(const QListWidget *list, QLabel *info, QToolBox *toolBox, int 
 // outputs. Returns false, changing nothing, when the list has no current row.
 template <typename Record>
 bool removeCurrentRecord(FunctionStore<Record> &store, QListWidget *list, ClaimSet &released);
-
-// True when all eight "ENABLE"/"DISABLE" fields read "DISABLE".
-template <typename Record> bool allOutputsDisabled(const Record &record);
 
 // Stops every Master Off or Welcome function of a list from controlling
 // output id (1..8; another id changes none) and runs deleteCurrent, with its
@@ -172,28 +173,24 @@ void setValues(std::initializer_list<QSpinBox *> spinBoxes, int value);
 
 // "No available Input Or Output!" when a list is empty, else "Please select
 // input and output!" when one has no choice.
-bool refuseMissingChoices(QLabel *info, std::initializer_list<const QComboBox *> lists);
+bool refuseMissingChoices(FunctionType type, QLabel *info,
+                          std::initializer_list<const QComboBox *> lists);
 // True when two of the lists hold the same choice; no choice matches none.
 bool sameChoice(std::initializer_list<const QComboBox *> lists);
-
-// Pages word the refusal of an input held elsewhere in one of two ways.
-enum class HeldInputText { Differen, Different };
 
 // The steps every Save ends with once the page's own checks passed: the name
 // check (with the confirmation of an update), refuseHeldChoices, then
 // commitRecord, whose result goes to released. False when refused.
 template <typename Record>
-bool saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list, QLabel *info,
-                const Record &record, HeldInputText text, ClaimSet &released);
-QString heldInputText(HeldInputText text);
-QString heldOutputText();
+bool saveRecord(QWidget *parent, FunctionType type, FunctionStore<Record> &store, QListWidget *list,
+                QLabel *info, const Record &record, ClaimSet &released);
 
 // The safeguard of every Save that claims: an input or output held by another
 // function is refused. The lists keep the shown record's own choices
 // selectable, and saved under a new name that record would hold them twice.
 // old is the record being updated, or nullptr for a new item.
 template <typename Record>
-bool refuseHeldChoices(const Record &record, const Record *old, QLabel *info, HeldInputText text);
+bool refuseHeldChoices(FunctionType type, const Record &record, const Record *old, QLabel *info);
 
 } // namespace EditorOps
 
@@ -256,12 +253,12 @@ bool EditorOps::outputsAvailable(const QVector<OutputClaim> &chosen, const Recor
 }
 
 template <typename Record>
-bool EditorOps::refuseHeldChoices(const Record &record, const Record *old, QLabel *info,
-                                  HeldInputText text)
+bool EditorOps::refuseHeldChoices(FunctionType type, const Record &record, const Record *old,
+                                  QLabel *info)
 {
     const ClaimSet chosen = claimsOf(record);
-    return refuse(!inputsAvailable(chosen.inputs, old), info, heldInputText(text), 1500) ||
-           refuse(!outputsAvailable(chosen.outputs, old), info, heldOutputText(), 1500);
+    return refuse(!inputsAvailable(chosen.inputs, old), info, type, Refusal::InputHeld) ||
+           refuse(!outputsAvailable(chosen.outputs, old), info, type, Refusal::OutputHeld);
 }
 
 template <typename Record>
@@ -299,15 +296,6 @@ bool EditorOps::removeCurrentRecord(FunctionStore<Record> &store, QListWidget *l
     return true;
 }
 
-template <typename Record> bool EditorOps::allOutputsDisabled(const Record &record)
-{
-    for (int n = 1; n <= 8; ++n) {
-        if (record.controlOut(n) != QLatin1String("DISABLE"))
-            return false;
-    }
-    return true;
-}
-
 template <typename Record, typename Delete>
 void EditorOps::pruneOutput(FunctionStore<Record> &store, QListWidget *list, int outputId,
                             Delete deleteCurrent)
@@ -320,7 +308,7 @@ void EditorOps::pruneOutput(FunctionStore<Record> &store, QListWidget *list, int
             record->controlOut(outputId) = disabled;
             ProjectChange::announce();
         }
-        if (record && allOutputsDisabled(*record)) {
+        if (record && EditorRules::controlsNoOutput(*record)) {
             list->setCurrentRow(row);
             deleteCurrent();
             row = 0;
@@ -338,16 +326,16 @@ void EditorOps::fillChoices(std::initializer_list<Choice> lists, const QVector<E
 }
 
 template <typename Record>
-bool EditorOps::saveRecord(QWidget *parent, FunctionStore<Record> &store, QListWidget *list,
-                           QLabel *info, const Record &record, HeldInputText text,
+bool EditorOps::saveRecord(QWidget *parent, FunctionType type, FunctionStore<Record> &store,
+                           QListWidget *list, QLabel *info, const Record &record,
                            ClaimSet &released)
 {
-    const NameCheck check = checkItemName(parent, list, info, record.name);
+    const NameCheck check = checkItemName(parent, type, list, info, record.name);
     if (check == NameCheck::Rejected)
         return false;
     const bool update = check == NameCheck::Update;
     const Record *old = update ? store.find(record.name) : nullptr;
-    if (refuseHeldChoices(record, old, info, text))
+    if (refuseHeldChoices(type, record, old, info))
         return false;
     released = commitRecord(store, list, record, update, record.name);
     return true;

@@ -124,20 +124,20 @@ void MainWindow::on_pushButtonCardHolderSave_clicked()
     const QString name = ui->lineEditCardHolderName->text();
     const bool presence = ui->checkBox_EnergySavingPresenceSensorEnableDisable->isChecked();
     const QString door = ui->comboBox_CardHolder_DoorSensorInput->currentText();
-    if (refuseInvalidName(name, info) ||
+    const FunctionType type = FunctionType::EnergySaving;
+    if (refuseInvalidName(type, name, info) ||
         refuse(
             !EditorRules::hasFeature(ui->checkBox_CardHolderEnableDisable->isChecked(), presence),
-            info, tr("Please Select at least one feature!"), 2500) ||
-        refuse(EditorRules::inputMissing(presence, door), info,
-               tr("Please Select Door Sensor Input!"), 2500))
+            info, type, Refusal::NoFeature) ||
+        refuse(EditorRules::inputMissing(presence, door), info, type, Refusal::SensorInputMissing))
         return;
-    const NameCheck check = checkItemName(this, list, info, name);
+    const NameCheck check = checkItemName(this, type, list, info, name);
     if (check == NameCheck::Rejected)
         return;
     const bool update = check == NameCheck::Update;
     // Refused before the motion sensor settings are copied: a refused save changes nothing.
-    if (refuse(!update && !EditorRules::roomForAnother(FunctionType::EnergySaving, list->count()),
-               info, tr("You can save only one of this function."), 1500))
+    if (refuse(!update && !EditorRules::roomForAnother(type, list->count()), info, type,
+               Refusal::TooMany))
         return;
     const EnergySavingRecord record = energySavingRecordFromForm();
     if (MotionSensor::usesSensor(record) &&

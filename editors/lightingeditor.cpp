@@ -202,13 +202,12 @@ void MainWindow::on_pushButtonLightingSave_clicked()
     QListWidget *list = ui->listWidgetLighting;
     ClaimSet released;
     const QComboBox *input = ui->comboBox_LightingInput;
-    if (refuseInvalidName(ui->lineEditLightingName->text(), info) ||
-        refuse(input->count() == 0, info, tr("No available Input!"), 2500) ||
-        refuse(input->currentIndex() < 0, info, tr("Please select input!"), 2500) ||
-        refuse(!anyChecked(lightingOutputBoxes()), info,
-               tr("Please select at least one Controlled Output!"), 1500) ||
-        !saveRecord(this, lightingStore(), list, info, lightingRecordFromForm(),
-                    HeldInputText::Different, released))
+    const FunctionType type = FunctionType::Lighting;
+    if (refuseInvalidName(type, ui->lineEditLightingName->text(), info) ||
+        refuse(input->count() == 0, info, type, Refusal::NothingToChoose) ||
+        refuse(input->currentIndex() < 0, info, type, Refusal::ChoiceMissing) ||
+        refuse(!anyChecked(lightingOutputBoxes()), info, type, Refusal::NoControlledOutput) ||
+        !saveRecord(this, type, lightingStore(), list, info, lightingRecordFromForm(), released))
         return;
     pruneReleasedOutputs(released);
     resetLightingForm();

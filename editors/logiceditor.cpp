@@ -120,12 +120,12 @@ void MainWindow::on_pushButtonLogicSave_clicked()
     ClaimSet released;
     const QComboBox *input1 = ui->comboBox_LogicInput_1;
     const QComboBox *input2 = ui->comboBox_LogicInput_2;
-    if (refuseInvalidName(ui->lineEditLogicName->text(), info) ||
-        refuseMissingChoices(info, {input1, input2, ui->comboBox_LogicOutput}) ||
-        refuse(sameChoice({input1, input2, ui->comboBox_LogicInput_3}), info,
-               tr("Please select different inputs!"), 2500) ||
-        !saveRecord(this, logicStore(), list, info, logicRecordFromForm(), HeldInputText::Different,
-                    released))
+    const FunctionType type = FunctionType::Logic;
+    if (refuseInvalidName(type, ui->lineEditLogicName->text(), info) ||
+        refuseMissingChoices(type, info, {input1, input2, ui->comboBox_LogicOutput}) ||
+        refuse(sameChoice({input1, input2, ui->comboBox_LogicInput_3}), info, type,
+               Refusal::SameChoiceTwice) ||
+        !saveRecord(this, type, logicStore(), list, info, logicRecordFromForm(), released))
         return;
     pruneReleasedOutputs(released);
     resetLogicForm();

@@ -107,29 +107,24 @@ void MainWindow::on_pushButtonMasterOffSave_clicked()
     QListWidget *list = ui->listWidget_MasterOff;
     const QComboBox *input = ui->comboBox_MasterOffInput;
     const QString name = ui->lineEditMasterOffName->text();
-    if (refuseInvalidName(name, info) ||
-        refuse(input->count() == 0 || ui->comboBox_MasterOffLedOutput->count() == 0, info,
-               tr("No available Input Or Output!"), 2500) ||
-        refuse(input->currentIndex() < 0, info, tr("Please select input!"), 2500) ||
-        refuse(!anyChecked(masterOffOutputBoxes()), info,
-               tr("Please select at least one Controlled Output!"), 1500))
+    const FunctionType type = FunctionType::MasterOff;
+    if (refuseInvalidName(type, name, info) ||
+        refuse(input->count() == 0 || ui->comboBox_MasterOffLedOutput->count() == 0, info, type,
+               Refusal::NothingToChoose) ||
+        refuse(input->currentIndex() < 0, info, type, Refusal::ChoiceMissing) ||
+        refuse(!anyChecked(masterOffOutputBoxes()), info, type, Refusal::NoControlledOutput))
         return;
-    const NameCheck check = checkItemName(this, list, info, name);
+    const NameCheck check = checkItemName(this, type, list, info, name);
     if (check == NameCheck::Rejected ||
-        refuse(check == NameCheck::NewItem &&
-                   !EditorRules::roomForAnother(FunctionType::MasterOff, list->count()),
-               info, tr("You can save only four of this function."), 1500))
+        refuse(check == NameCheck::NewItem && !EditorRules::roomForAnother(type, list->count()),
+               info, type, Refusal::TooMany))
         return;
     const bool update = check == NameCheck::Update;
     const MasterOffRecord record = masterOffRecordFromForm();
     const MasterOffRecord *old = update ? masterOffStore().find(name) : nullptr;
     const QString freed = outputFreedFromItself(record, old);
-    if (refuseHeldChoices(record, old, info, HeldInputText::Differen) ||
-        refuse(!freed.isEmpty(), info,
-               tr("Controlled output %1 is held only by the LED of this function! Please keep "
-                  "the LED or uncheck %1.")
-                   .arg(freed),
-               2500))
+    if (refuseHeldChoices(type, record, old, info) ||
+        refuse(!freed.isEmpty(), info, type, Refusal::LedOnlyHolder, freed))
         return;
 
     pruneReleasedOutputs(commitRecord(masterOffStore(), list, record, update, name));

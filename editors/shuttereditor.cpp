@@ -84,14 +84,12 @@ void MainWindow::on_pushButtonShutterSave_clicked()
     const QComboBox *upOutput = ui->comboBox_ShutterUpOutput;
     const QComboBox *downInput = ui->comboBox_ShutterDownInput;
     const QComboBox *downOutput = ui->comboBox_ShutterDownOutput;
-    if (refuseInvalidName(ui->lineEditShutterName->text(), info) ||
-        refuseMissingChoices(info, {upInput, upOutput, downInput, downOutput}) ||
-        refuse(sameChoice({upInput, downInput}) || sameChoice({upOutput, downOutput}), info,
-               tr("Can not select the same input or output for up/down control input or "
-                  "outputs!"),
-               2500) ||
-        !saveRecord(this, shutterStore(), list, info, shutterRecordFromForm(),
-                    HeldInputText::Differen, released))
+    const FunctionType type = FunctionType::Shutter;
+    if (refuseInvalidName(type, ui->lineEditShutterName->text(), info) ||
+        refuseMissingChoices(type, info, {upInput, upOutput, downInput, downOutput}) ||
+        refuse(sameChoice({upInput, downInput}) || sameChoice({upOutput, downOutput}), info, type,
+               Refusal::SameChoiceTwice) ||
+        !saveRecord(this, type, shutterStore(), list, info, shutterRecordFromForm(), released))
         return;
     pruneReleasedOutputs(released);
     resetShutterForm();

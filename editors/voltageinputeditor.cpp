@@ -67,10 +67,11 @@ void MainWindow::on_pushButtonACInputSave_clicked()
     QLabel *info = ui->label_ACInputUI_Info;
     QListWidget *list = ui->listWidget_Acinput;
     ClaimSet released;
-    if (refuseInvalidName(ui->lineEditACInputName->text(), info) ||
-        refuseMissingChoices(info, {ui->comboBox_ACInputInput, ui->comboBox_ACInputOutput}) ||
-        !saveRecord(this, voltageInputStore(), list, info, voltageInputRecordFromForm(),
-                    HeldInputText::Differen, released))
+    const FunctionType type = FunctionType::VoltageInput;
+    if (refuseInvalidName(type, ui->lineEditACInputName->text(), info) ||
+        refuseMissingChoices(type, info, {ui->comboBox_ACInputInput, ui->comboBox_ACInputOutput}) ||
+        !saveRecord(this, type, voltageInputStore(), list, info, voltageInputRecordFromForm(),
+                    released))
         return;
     pruneReleasedOutputs(released);
     resetVoltageInputForm();

@@ -70,18 +70,16 @@ void MainWindow::on_pushButtonWelcomeSave_clicked()
 {
     QLabel *info = ui->label_WelcomeUI_Info;
     const QString name = ui->lineEditWelcomeName->text();
-    if (refuseInvalidName(name, info) ||
-        refuse(!anyChecked(welcomeOutputBoxes()), info,
-               tr("Please select at least one Controlled Output!"), 1500))
+    const FunctionType type = FunctionType::Welcome;
+    if (refuseInvalidName(type, name, info) ||
+        refuse(!anyChecked(welcomeOutputBoxes()), info, type, Refusal::NoControlledOutput))
         return;
-    const NameCheck check = checkItemName(this, ui->listWidget_Welcome, info, name);
-    if (check == NameCheck::Rejected)
+    const NameCheck check = checkItemName(this, type, ui->listWidget_Welcome, info, name);
+    if (check == NameCheck::Rejected ||
+        refuse(check == NameCheck::NewItem &&
+                   !EditorRules::roomForAnother(type, ui->listWidget_Welcome->count()),
+               info, type, Refusal::TooMany))
         return;
-    if (check == NameCheck::NewItem &&
-        !EditorRules::roomForAnother(FunctionType::Welcome, ui->listWidget_Welcome->count())) {
-        showInfo(info, tr("You can save only one of this function."), 1500);
-        return;
-    }
     const bool update = check == NameCheck::Update;
     const WelcomeRecord record = welcomeRecordFromForm();
     if (update)

@@ -257,16 +257,30 @@ public:
     {
     }
 
-    void scan() { value(); }
+    // The parser keeps the last of a type's arrays given more than once: a
+    // repeat in an earlier one stands in no function that import reads.
+    void scan()
+    {
+        const int first = findings.size();
+        value();
+        for (int i = first; i < findings.size(); ++i) {
+            Finding &finding = findings[i];
+            if (finding.index >= 0 &&
+                occurrences.at(i - first) != topLevelCounts.value(finding.type))
+                finding.index = -1;
+        }
+    }
 
 private:
     // Deeper than the parser nests: nothing a parsed document holds.
     static constexpr int maxDepth = 2048;
 
-    // One step from the top of the document: a member's key, or a position in an array.
+    // One step from the top of the document: a member's key (given for the
+    // occurrence-th time in its object), or a position in an array.
     struct Step {
         QString key;
         int position;
+        int occurrence;
     };
 
     bool atEnd() const { return pos >= text.size(); }
@@ -311,6 +325,8 @@ private:
     void object()
     {
         QHash<QString, QByteArray> given; // each key's last value, as written
+        QHash<QString, int> counts;
+        const bool topLevel = path.isEmpty();
         ++pos;
         for (skipSpace(); !atEnd() && current() != '}'; skipSpace()) {
             if (current() != '"') {
@@ -322,7 +338,7 @@ private:
             ++pos; // the colon
             skipSpace();
             const int start = pos;
-            path.append({key, -1});
+            path.append({key, -1, ++counts[key]});
             value();
             const QByteArray written = text.mid(start, pos - start);
             const auto earlier = given.constFind(key);
@@ -335,6 +351,8 @@ private:
                 ++pos;
         }
         ++pos;
+        if (topLevel)
+            topLevelCounts = counts;
     }
 
     void array()
@@ -343,7 +361,7 @@ private:
         int position = 0;
         for (skipSpace(); !atEnd() && current() != ']'; skipSpace()) {
             const int start = pos;
-            path.append({QString(), position++});
+            path.append({QString(), position++, 0});
             value();
             path.removeLast();
             skipSpace();
@@ -398,12 +416,15 @@ private:
                          pointer,
                          inElement ? path.at(1).position : -1,
                          true});
+        occurrences.append(path.first().occurrence);
     }
 
     const QByteArray &text;
     QVector<Finding> &findings;
     QVector<Step> path;
     int pos = 0;
+    QVector<int> occurrences;           // of the top-level key, per finding of this scan
+    QHash<QString, int> topLevelCounts; // how often the document gives each key
 };
 
 } // namespace

@@ -22,7 +22,9 @@ QVector<Finding> unreadMembers(const QJsonObject &document);
 
 // Every member that an object of the text gives more than once, at any
 // depth, with both values: the JSON parser keeps only the last, so import
-// reads the others as if they were not there.
+// reads the others as if they were not there. A repeat within a function
+// names that function; none when it is in a type's array that a later one
+// of the same type replaces.
 // `DigitalIO[0].Input is given more than once: "IN1", then "IN2"; import reads only the last`.
 QVector<Finding> repeatedMembers(const QByteArray &text);
 

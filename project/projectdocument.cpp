@@ -75,8 +75,8 @@ bool opensObject(const QByteArray &bytes)
     return bytes.trimmed().startsWith('{');
 }
 
-// Why bytes that did not parse as a JSON object are no project.
-QString notJsonReason(const ParsedText &read, bool deciphered)
+// Why bytes that did not parse as a JSON object are no project; size is the file's.
+QString notJsonReason(const ParsedText &read, bool deciphered, qsizetype size)
 {
     const QString problem = read.error.error != QJsonParseError::NoError
                                 ? QStringLiteral("not JSON: %1 at offset %2")
@@ -85,10 +85,10 @@ QString notJsonReason(const ParsedText &read, bool deciphered)
                                       .arg(read.json.isArray() ? "array" : "value");
     if (deciphered)
         return QStringLiteral("the deciphered text is ") + problem;
-    if (read.text.size() % 16 == 0)
+    if (size % 16 == 0)
         return QStringLiteral("the text deciphers to no JSON, and as it stands it is ") + problem;
     return QStringLiteral("%1 bytes is not a whole number of 16-byte blocks, and the text is ")
-               .arg(counted(read.text.size())) +
+               .arg(counted(size)) +
            problem;
 }
 
@@ -133,6 +133,12 @@ QString reportPdfPath(const QString &projectPath)
 
 // --- Reading ---
 
+QByteArray withoutByteOrderMark(const QByteArray &text)
+{
+    static const QByteArray mark("\xEF\xBB\xBF");
+    return text.startsWith(mark) ? text.mid(mark.size()) : text;
+}
+
 ProjectFileContent readProjectFile(const QString &path, const QString &expectedVersion)
 {
     QFile file(path);
@@ -163,9 +169,11 @@ ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVe
         return verdict(ProjectCheck::NotValid, tooLargeReason());
     if (bytes.isEmpty())
         return verdict(ProjectCheck::NotValid, QStringLiteral("the file is empty"));
-    const QByteArray asRead = bytes; // shared: deciphering puts its result in a new array
+    const qsizetype size = bytes.size();
+    // Shared unless a mark is cut off: deciphering puts its result in a new array.
+    const QByteArray asRead = withoutByteOrderMark(bytes);
     bool deciphered = decryptProjectData(bytes);
-    ParsedText read = parsed(bytes);
+    ParsedText read = parsed(deciphered ? withoutByteOrderMark(bytes) : asRead);
     if (deciphered && !read.isObject() && opensObject(asRead)) {
         ParsedText plain = parsed(asRead);
         if (plain.isObject() || !opensObject(bytes)) {
@@ -175,7 +183,7 @@ ProjectFileContent checkProjectBytes(QByteArray bytes, const QString &expectedVe
     }
     ProjectFileContent content =
         read.isObject() ? checkProjectDocument(read.json.object(), expectedVersion)
-                        : verdict(ProjectCheck::NotValid, notJsonReason(read, deciphered));
+                        : verdict(ProjectCheck::NotValid, notJsonReason(read, deciphered, size));
     content.text = read.text;
     return content;
 }

@@ -59,6 +59,10 @@ struct ProjectFileContent {
     QByteArray text;
 };
 
+// JSON text as every reader takes it, plain or deciphered: a UTF-8 byte order
+// mark in front, which some editors write, is no part of the document.
+QByteArray withoutByteOrderMark(const QByteArray &text);
+
 // Everything that can reject a file is decided here, before the open project
 // is touched.
 ProjectFileContent readProjectFile(const QString &path, const QString &expectedVersion);

@@ -11,6 +11,7 @@ namespace
 {
 
 using EditorRules::NameFault;
+using EditorRules::Refusal;
 
 bool isOn(const QString &flag)
 {
@@ -131,16 +132,23 @@ void check(const AirConRecord &r, RuleCheck &c)
                      .arg(EditorRules::leastPulseDelay));
 }
 
+template <typename Record>
+void checkControlsSomething(FunctionType type, const Record &r, RuleCheck &c)
+{
+    if (EditorRules::controlsNoOutput(r))
+        c.report({}, QStringLiteral("controls no output; the editor refuses to save it (\"%1\")")
+                         .arg(QLatin1String(
+                             EditorRules::findRefusal(type, Refusal::NoControlledOutput)->text)));
+}
+
 void check(const MasterOffRecord &r, RuleCheck &c)
 {
-    for (int n = 1; n <= 8; ++n) {
-        const QString output = QStringLiteral("C%1").arg(n);
-        if (r.controlOut(n) == QLatin1String("ENABLE") &&
-            !EditorRules::mayControl(output, r.LedOutput))
-            c.report(outputKey(n), QStringLiteral("switches off %1, its own LED; the editor does "
-                                                  "not offer a Master Off function its LED")
-                                       .arg(output));
-    }
+    checkControlsSomething(FunctionType::MasterOff, r, c);
+}
+
+void check(const WelcomeRecord &r, RuleCheck &c)
+{
+    checkControlsSomething(FunctionType::Welcome, r, c);
 }
 
 template <typename Record> void check(const Record &, RuleCheck &) {}

@@ -3,6 +3,7 @@
 #include "cli/output.h"
 #include "mainwindow.h"
 #include "model/clock.h"
+#include "model/editorrules.h"
 #include "model/stores.h"
 #include "model/terminals.h"
 #include "project/envelope.h"
@@ -16,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -104,9 +106,124 @@ void setSpacedName(QJsonObject &document)
     setMember(document, "Lighting", 1, "name", "Hall   Lights");
 }
 
+// A file that breaks a rule a Save keeps, and what check says of it.
+struct Breach {
+    DocumentChange change;
+    TextEdit edit;
+    QString finding;
+};
+
+// Breaches of the pages' own rules: "Member=value" for the type's first
+// element, "Type[i].Member=value" for another, joined by ';'.
+using T = FunctionType;
+using R = EditorRules::Refusal;
+const struct {
+    T type;
+    R refusal;
+    const char *members, *finding;
+} pageBreaches[] = {
+    {T::Welcome, R::NameEmpty, "name=", "import skips it: name is empty"}, // on every page
+    {T::Welcome, R::NoControlledOutput,
+     "ControlOut-C1=DISABLE;ControlOut-C2=DISABLE;ControlOut-C8=DISABLE",
+     "controls no output; the editor refuses to save it (\"Please select at least one"},
+    {T::MasterOff, R::NothingToChoose, "Input=CH2", "Input \"CH2\" is not an"},
+    {T::MasterOff, R::ChoiceMissing, "Input=", "skips it: Input is empty"},
+    {T::MasterOff, R::NoControlledOutput, "ControlOut-C1=DISABLE;ControlOut-C7=DISABLE",
+     "\"Master Off-1\": controls no output"},
+    {T::MasterOff, R::InputHeld, "Input=IN1", "input IN1 also held by"},
+    {T::MasterOff, R::OutputHeld, "LedOutput=C6", "output C6 also held by"},
+    {T::MasterOff, R::LedOnlyHolder, "LedOutput=;ControlOut-C3=ENABLE", "C3, which no function"},
+    {T::EnergySaving, R::NoFeature,
+     "EnableDisable=DISABLE;PresenceEnableDisable=DISABLE;Input=;DoorSensorInput=",
+     "has neither the card holder nor the presence sensor on"},
+    {T::EnergySaving, R::SensorInputMissing, "DoorSensorInput=", "presence sensor is on without"},
+    {T::DndMur, R::NothingToChoose, "DndInput=IN12", "\"IN12\" is not an"},
+    {T::DndMur, R::ChoiceMissing, "MurOutput=", "skips it: MurOutput is empty"},
+    {T::DndMur, R::SameChoiceTwice, "DndInput=CH2;MurInput=CH2", "input CH2 held twice"},
+    {T::AirCon, R::NothingToChoose, "Input=IN12", "Input \"IN12\" is not an"},
+    {T::AirCon, R::SensorInputMissing, "Input=", "the balcony sensor is on without its input"},
+    {T::AirCon, R::ChoiceMissing, "Output=", "skips it: Output is empty"},
+    {T::AirCon, R::SettingMissing, "OutputContactType=", "OutputContactType \"\" is not an"},
+    {T::AirCon, R::InputHeld,
+     "AirConditioner[1].BalconySensorEnableDisable=ENABLE;AirConditioner[1].Input=AIR C. IN1",
+     "input AIR C. IN1 also held by"},
+    {T::AirCon, R::OutputHeld, "AirConditioner[1].Output=AIR CON1", "output AIR CON1 also held by"},
+    {T::VoltageInput, R::NothingToChoose, "Input=IN12", "\"IN12\" is not an"},
+    {T::VoltageInput, R::ChoiceMissing, "Input=", "skips it: Input is empty"},
+    {T::VoltageInput, R::InputHeld, "DNDMUR[0].DndInput=CH1", "input CH1 also held by"},
+    {T::VoltageInput, R::OutputHeld, "Output=C6", "output C6 also held by"},
+    {T::Lighting, R::NothingToChoose, "Input=CH2", "Input \"CH2\" is not an"},
+    {T::Lighting, R::ChoiceMissing, "Input=", "skips it: Input is empty"},
+    {T::Lighting, R::NoControlledOutput, "ControlOut-C1=DISABLE", "skips it: no output is enabled"},
+    {T::Lighting, R::InputHeld, "Input=IN5", "input IN5 also held by"},
+    {T::Lighting, R::OutputHeld, "ControlOut-C6=ENABLE", "output C6 also held"},
+    {T::Shutter, R::NothingToChoose, "UpInput=CH2", "\"CH2\" is not an"},
+    {T::Shutter, R::ChoiceMissing, "UpOutput=", "skips it: UpOutput is empty"},
+    {T::Shutter, R::SameChoiceTwice, "DownInput=IN3", "input IN3 held twice"},
+    {T::Shutter, R::InputHeld, "UpInput=IN5", "input IN5 also held by"},
+    {T::Shutter, R::OutputHeld, "UpOutput=C6", "output C6 also held by"},
+    {T::DigitalIO, R::NothingToChoose, "Input=CH2", "Input \"CH2\" is not an"},
+    {T::DigitalIO, R::ChoiceMissing, "Output=", "skips it: Output is empty"},
+    {T::DigitalIO, R::InputHeld, "Input=IN1", "input IN1 also held by"},
+    {T::DigitalIO, R::OutputHeld, "Output=C7", "output C7 also held by"},
+    {T::Logic, R::NothingToChoose, "Input1=CH2", "Input1 \"CH2\" is not an"},
+    {T::Logic, R::ChoiceMissing, "Input2=", "skips it: Input2 is empty"},
+    {T::Logic, R::SameChoiceTwice, "Input3=IN6", "input IN6 held twice"},
+    {T::Logic, R::InputHeld, "Input1=IN1", "input IN1 also held by"},
+    {T::Logic, R::OutputHeld, "Output=C6", "output C6 also held by"},
+};
+
+DocumentChange setMembers(const QString &type, const QString &members)
+{
+    return [=](QJsonObject &document) {
+        static const QRegularExpression place(
+            QStringLiteral("^(?:(\\w+)\\[(\\d)\\]\\.)?([^=]+)=(.*)$"));
+        for (const QString &member : members.split(QLatin1Char(';'))) {
+            const QRegularExpressionMatch m = place.match(member);
+            setMember(document, qPrintable(m.captured(1).isEmpty() ? type : m.captured(1)),
+                      m.captured(2).toInt(), qPrintable(m.captured(3)), m.captured(4));
+        }
+    };
+}
+
+// Copies of the type's first element up to count elements, renamed unless named.
+DocumentChange grow(const QString &type, int count, bool named = false)
+{
+    return [=](QJsonObject &document) {
+        QJsonArray elements = document.value(type).toArray();
+        QJsonObject copy = elements.first().toObject();
+        while (elements.size() < count) {
+            if (!named)
+                copy.insert(QStringLiteral("name"), QStringLiteral("Copy %1").arg(elements.size()));
+            elements.append(copy);
+        }
+        document.insert(type, elements);
+    };
+}
+
+// How a file breaks a refusal: the name rules and the limits alike on every
+// page, the rest as the table above says; no finding where nothing does.
+Breach breach(T type, R refusal, const QJsonObject &sample)
+{
+    const QString key = typeLabel(type);
+    const QByteArray named = "\"name\": \"" + sample[key][0]["name"].toString().toUtf8();
+    if (refusal == R::NameDoubleSpace)
+        return {{}, {named, named + "  x"}, "holds two spaces in a row"};
+    if (refusal == R::NameTaken)
+        return {grow(key, sample[key].toArray().size() + 1, true), {}, "repeats the name of an"};
+    if (refusal == R::TooMany)
+        return {grow(key, EditorRules::functionLimit(type) + 1), {}, "; the editor saves "};
+    for (const auto &page : pageBreaches) {
+        if ((page.type == type || page.refusal == R::NameEmpty) && page.refusal == refusal)
+            return {setMembers(key, QLatin1String(page.members)), {}, page.finding};
+    }
+    return {};
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(DocumentChange)
+Q_DECLARE_METATYPE(Breach)
 
 // The companion tool, each command on files the test makes.
 class CliTest : public QObject
@@ -119,6 +236,8 @@ private slots:
 
     void checkReportsEachKindOfFinding_data();
     void checkReportsEachKindOfFinding();
+    void everyRefusalOfASaveIsAFinding_data();
+    void everyRefusalOfASaveIsAFinding();
     void diffNamesEachKindOfDifference_data();
     void diffNamesEachKindOfDifference();
     void diffJsonGivesFieldValuesAsJson();
@@ -134,6 +253,8 @@ private slots:
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
+    // check of the changed sample's file, pack of its JSON: pack's status, or -1 when it erred.
+    int checkAndPack(const DocumentChange &change, const TextEdit &edit, Run &checked);
 
     std::unique_ptr<QTemporaryDir> dir;
 };
@@ -166,9 +287,10 @@ void CliTest::checkReportsEachKindOfFinding_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<TextEdit>("edit"); // of the document's text, for what an object cannot hold
+    QTest::addColumn<QStringList>("names"); // of the functions in --json, where a row gives them
     const auto row = [](const char *tag, const Change &change, int status, const QStringList &lines,
-                        const TextEdit &edit = {}) {
-        QTest::newRow(tag) << change << status << lines << edit;
+                        const TextEdit &edit = {}, const QStringList &names = {}) {
+        QTest::newRow(tag) << change << status << lines << edit << names;
     };
     // Members import does not read as written, named by their path.
     const auto member = [](const char *type, int index, const char *key, const QJsonValue &value) {
@@ -220,9 +342,10 @@ void CliTest::checkReportsEachKindOfFinding_data()
     row("repeated member", Change(), 1,
         {"DigitalIO[0].Input is given more than once: \"IN1\", then \"IN5\"; import reads only "
          "the last"},
-        {"\"Input\": \"IN5\"", "\"Input\": \"IN1\",\"Input\": \"IN5\""});
-    row("repeated type", Change(), 1, {"Logic is given more than once: [], then [1 element]"},
-        {"\"Logic\": [", "\"Logic\": [],\"Logic\": ["});
+        {"\"Input\": \"IN5\"", "\"Input\": \"IN1\",\"Input\": \"IN5\""}, {"Door Relay"});
+    row("repeat in a type given again", Change(), 1, {"[0].Input is given", "Lighting is given"},
+        {"\"Lighting\": [", "\"Lighting\": [{\"Input\": 1,\"Input\": 2}],\"Lighting\": ["},
+        {"", ""});
     row("ON/OFF Lighting, two outputs", member("Lighting", 1, "ControlOut-C8", "ENABLE"), 1,
         {"Lighting[1] \"Küche Licht\": output C8 also held by VoltageInput",
          "Lighting[1] \"Küche Licht\": drives C2, C8; an \"ON/OFF\" Lighting function drives "
@@ -275,24 +398,36 @@ void CliTest::checkReportsEachKindOfFinding_data()
         {"\"Door Relay\"", "\"Door  Relay\""});
     row("ON/OFF Air Conditioner with a pulse delay", member("AirConditioner", 1, "PulseDelay", 530),
         1, {"AirConditioner[1] \"AC-2\": PulseDelay 530 on an \"ON/OFF\" output"});
-    row("Master Off on its own LED", member("MasterOff", 0, "ControlOut-C3", "ENABLE"), 1,
-        {"MasterOff[0] \"Master Off-1\": switches off C3, its own LED"});
+    row("Master Off on its own LED, as the window allows",
+        member("MasterOff", 0, "ControlOut-C3", "ENABLE"), 0, {});
 }
 
 // pack refuses what check finds, with the same status; every finding has its place.
+int CliTest::checkAndPack(const DocumentChange &change, const TextEdit &edit, Run &checked)
+{
+    const auto edited = [&edit](QByteArray text) {
+        return edit.first.isEmpty() ? text : text.replace(edit.first, edit.second);
+    };
+    QByteArray file = edited(projectText(projectDocument(change)));
+    encryptProjectData(file);
+    checked = tool({"check", write(QStringLiteral("site.rccfg"), file)});
+    const QString text =
+        write(QStringLiteral("site.json"), edited(QJsonDocument(projectDocument(change)).toJson()));
+    const QString packed = dir->filePath(QStringLiteral("packed.rccfg"));
+    const int status = tool({"pack", text, "-o", packed}).status;
+    return QFile::exists(packed) == (status == 0) ? status : -1;
+}
+
 void CliTest::checkReportsEachKindOfFinding()
 {
     QFETCH(DocumentChange, change);
     QFETCH(int, status);
     QFETCH(QStringList, lines);
     QFETCH(TextEdit, edit);
-    const auto edited = [&edit](QByteArray text) {
-        return edit.first.isEmpty() ? text : text.replace(edit.first, edit.second);
-    };
-    QByteArray file = edited(projectText(projectDocument(change)));
-    encryptProjectData(file);
-    const QString path = write(QStringLiteral("site.rccfg"), file);
-    const Run run = tool({"check", path});
+    QFETCH(QStringList, names);
+    Run run;
+    QCOMPARE(checkAndPack(change, edit, run), status);
+    const QString path = dir->filePath(QStringLiteral("site.rccfg"));
     QCOMPARE(run.status, status);
     const QStringList printed = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(printed.size(), lines.size());
@@ -310,14 +445,32 @@ void CliTest::checkReportsEachKindOfFinding()
     const QJsonObject checked = json.value(QStringLiteral("files")).toArray().first().toObject();
     const QJsonArray findings = checked.value(QStringLiteral("findings")).toArray();
     QCOMPARE(findings.size(), lines.size());
-    for (const QJsonValue &finding : findings)
-        QVERIFY(finding.toObject().value(QStringLiteral("path")).toString().startsWith('/'));
+    for (int i = 0; i < findings.size(); ++i) {
+        const QJsonObject finding = findings.at(i).toObject();
+        QVERIFY(finding.value(QStringLiteral("path")).toString().startsWith('/'));
+        if (!names.isEmpty())
+            QCOMPARE(finding.value(QStringLiteral("name")).toString(), names.at(i));
+    }
+}
 
-    const QString text =
-        write(QStringLiteral("site.json"), edited(QJsonDocument(projectDocument(change)).toJson()));
-    const QString packed = dir->filePath(QStringLiteral("packed.rccfg"));
-    QCOMPARE(tool({"pack", text, "-o", packed}).status, status);
-    QCOMPARE(QFile::exists(packed), status == 0);
+// A row for each refusal a page's Save declares: a file breaking it is a finding.
+void CliTest::everyRefusalOfASaveIsAFinding_data()
+{
+    QTest::addColumn<Breach>("breach");
+    const QJsonObject sample = projectDocument();
+    for (const EditorRules::SaveRefusal &refusal : EditorRules::saveRefusals())
+        QTest::newRow(qPrintable(typeLabel(refusal.type) + QStringLiteral(": ") + refusal.text))
+            << breach(refusal.type, refusal.refusal, sample);
+}
+
+void CliTest::everyRefusalOfASaveIsAFinding()
+{
+    QFETCH(Breach, breach);
+    if (breach.finding.isEmpty())
+        QFAIL("no file breaks this refusal here: give it a breach, and check a rule for it");
+    Run run;
+    QCOMPARE(checkAndPack(breach.change, breach.edit, run), 1);
+    QVERIFY2(run.status == 1 && run.out.contains(breach.finding), qPrintable(run.out));
 }
 
 void CliTest::diffNamesEachKindOfDifference_data()

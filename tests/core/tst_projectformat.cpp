@@ -237,6 +237,9 @@ void ProjectFormatTest::fileChecks_data()
         "the text deciphers to no JSON, and as it stands it is not JSON: unterminated array at "
         "offset 800");
     row("enciphered", exampleFile, ProjectCheck::Accepted);
+    const QByteArray marked = "\xEF\xBB\xBF" + QByteArray(workedExample); // UTF-8 byte order mark
+    row("plain after a byte order mark", marked, ProjectCheck::Accepted);
+    row("the same in whole blocks", marked + "           ", ProjectCheck::Accepted);
 }
 
 void ProjectFormatTest::fileChecks()
@@ -253,6 +256,7 @@ void ProjectFormatTest::fileChecks()
     // A parsed document stays readable even when refused (the companion tool shows it).
     const bool parsed = check != ProjectCheck::NotValid;
     QCOMPARE(content.document.isEmpty(), !parsed);
+    QVERIFY(!content.text.startsWith("\xEF\xBB\xBF")); // the member checks scan the document
 }
 
 void ProjectFormatTest::oversizedAndEndlessFilesAreRefused()

@@ -415,6 +415,11 @@ void FormTest::nameFieldsTakeEighteenCharacters()
     QApplication::clipboard()->setText(tooLong);
     QTest::keySequence(field, QKeySequence::Paste);
     QCOMPARE(field->text(), tooLong.left(18));
+    // On one line: pasted breaks part words, and none is kept at either end.
+    field->clear();
+    QApplication::clipboard()->setText(QStringLiteral("\nHall\r\nway\u2028\n"));
+    QTest::keySequence(field, QKeySequence::Paste);
+    QCOMPARE(field->text(), QStringLiteral("Hall way"));
 }
 
 void FormTest::energySavingStartsWithItsGroupsOff()

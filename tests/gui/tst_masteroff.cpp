@@ -237,7 +237,15 @@ void MasterOffTest::saveNeverPrunesTheFunctionItSaves()
     const MasterOffRecord *kept = masterOffStore().find(QStringLiteral("MasterOff-1"));
     QVERIFY(kept && kept->LedOutput == "C3" && kept->controlOutC1 == "ENABLE");
 
+    // Only the LED saved last (C5) stays off: opened again, it may switch off its own.
+    WindowTest::clickListItem(list(), 0);
+    QVERIFY(box(3)->isEnabled() && !box(5)->isEnabled());
+    WindowTest::click(box(3));
+    DialogSeam::answerNextBox(QMessageBox::Save);
+    WindowTest::clickChild(window.get(), "pushButtonMasterOffSave");
+    QCOMPARE(info(), QStringLiteral("Saved..."));
     QCOMPARE(WindowTest::findings(window.get()), QStringList());
+    QCOMPARE(WindowTest::roomFindings(window.get()), QStringList());
 }
 
 QTEST_MAIN(MasterOffTest)

@@ -31,7 +31,7 @@ namespace
 {
 
 constexpr quint32 defaultSeed = 800;
-constexpr int defaultActions = 2000;
+constexpr int defaultActions = 4000;
 // How much of the action log a failure report shows.
 constexpr int loggedActions = 50;
 
@@ -81,10 +81,11 @@ bool itemEnabled(const QComboBox *combo, int index)
 } // namespace
 
 // Thousands of random user actions on the real window. After each one the
-// stores, catalogues, lists and titles must agree; a question answered with
-// Cancel must change nothing; an exported file must import as the very same
-// project; a broken file must be refused without a trace. The run is fixed
-// by its seed, so a failure is replayed with the seed and count it reports.
+// stores, catalogues, lists and titles must agree, and check find nothing in
+// the room; a question answered with Cancel must change nothing; an exported
+// file must import as the very same project; a broken file must be refused
+// without a trace. The run is fixed by its seed, so a failure is replayed
+// with the seed and count it reports.
 class RandomSession
 {
 public:
@@ -216,7 +217,8 @@ QString RandomSession::run(int actions)
                             (DialogSeam::shownBoxes().isEmpty()
                                  ? QString()
                                  : QStringLiteral(": ") + DialogSeam::shownBoxes().last().text);
-        problems << WindowTest::findings(window.get()) << followHistory();
+        problems << WindowTest::findings(window.get()) << followHistory()
+                 << WindowTest::roomFindings(window.get());
         DialogSeam::reset();
         if (!problems.isEmpty())
             return report(problems);
@@ -638,7 +640,8 @@ QStringList RandomSession::walkHistory()
     for (const int target : {0, history()->count(), start}) {
         while (problems.isEmpty() && history()->index() != target &&
                moveInHistory(history()->index() > target ? "actionUndo" : "actionRedo"))
-            problems << WindowTest::findings(window.get()) << followHistory();
+            problems << WindowTest::findings(window.get()) << followHistory()
+                     << WindowTest::roomFindings(window.get());
     }
     return problems;
 }

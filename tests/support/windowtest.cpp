@@ -3,11 +3,18 @@
 #include "app/dialogseam.h"
 #include "app/workarea.h"
 #include "mainwindow.h"
+#include "model/clock.h"
+#include "model/projectchange.h"
+#include "model/projectsnapshot.h"
+#include "model/version.h"
+#include "project/projectanalysis.h"
+#include "project/projectdocument.h"
 #include "project/recovery.h"
 #include "support/blankproject.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QJsonDocument>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QToolBox>
@@ -81,6 +88,21 @@ ShownWindow WindowTest::shownWindow(const QWidget *window)
 QStringList WindowTest::findings(const QWidget *window)
 {
     return checkConsistency(shownWindow(window));
+}
+
+QStringList WindowTest::roomFindings(const QWidget *window)
+{
+    const QString platform = child<QComboBox>(window, "comboBox_PlatformType")->currentText();
+    const QByteArray text =
+        projectText(buildProjectDocument(platform, programVersion(), Clock::now()));
+    const ProjectChange::Silence silence;
+    const ProjectSnapshot open = takeProjectSnapshot();
+    QStringList found;
+    for (const Finding &finding :
+         analyzeProject(text, QJsonDocument::fromJson(text).object(), platform))
+        found << QStringLiteral("check finds: ") + finding.toString();
+    restoreProjectSnapshot(open);
+    return found;
 }
 
 void WindowTest::click(QAbstractButton *button)

@@ -46,6 +46,8 @@ extern const char *const typeLists[functionTypeCount];
 ShownWindow shownWindow(const QWidget *window);
 // Every disagreement between stores, catalogues, lists and titles.
 QStringList findings(const QWidget *window);
+// What the companion's check finds in the window's project as export writes it.
+QStringList roomFindings(const QWidget *window);
 
 // User actions, as a mouse would do them.
 void click(QAbstractButton *button);
