@@ -372,7 +372,7 @@ void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched()
 // replaces a good file, and the user is told why.
 void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
 {
-    const FullFileSystem disk;
+    FullFileSystem disk;
     if (!disk.unavailable().isEmpty())
         QSKIP(qPrintable(disk.unavailable()));
     const QString site = disk.filePath("site.rccfg"), pdf = disk.filePath("site.table.pdf");
@@ -404,6 +404,32 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
     DialogSeam::reset();
     exportAs(path("no-such-folder/site"));
     expectOneBox("File Error", "The project was not saved!", "*");
+
+    // In a folder that takes no new files the file is written in place; on a
+    // full disk its old bytes come back. Thirty functions take two pages.
+    QByteArray welcomes = R"({"name": "W"})";
+    for (int i = 1; i < 30; ++i)
+        welcomes += R"(, {"name": "W)" + QByteArray::number(i) + "\"}";
+    writeFile(path("big.rccfg"),
+              R"({"PlatformType": "MV211", "Version": "v2.0.2", "Welcome": [)" + welcomes + "]}",
+              true);
+    importFrom(path("big.rccfg"));
+    writeFile(site, "old");
+    disk.fillLeaving(32 * 1024);
+    disk.closeFolder();
+    DialogSeam::reset();
+    exportAs(site);
+    QCOMPARE(status(), "Exported " + site +
+                           " and site.table.pdf, written in place: no new file can be made in "
+                           "its folder (Permission denied)");
+    QCOMPARE(readProjectFile(site, "v2.0.2").check, ProjectCheck::Accepted);
+    writeFile(site, "old");
+    disk.fillLeaving(0);
+    exportAs(site);
+    expectOneBox("File Error", "The project was not saved!", site + ": No space left on device");
+    QCOMPARE(readAll(site), QByteArray("old"));
+    QCOMPARE(QDir(QFileInfo(site).path()).entryList(QDir::Files),
+             (QStringList{"filler", "site.rccfg", "site.table.pdf"}));
 }
 
 // The text form would rename a function onto another: nothing is written,

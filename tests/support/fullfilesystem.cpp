@@ -1,9 +1,11 @@
 #include "support/fullfilesystem.h"
 
+#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <sched.h>
+#include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -23,6 +25,8 @@ FullFileSystem::FullFileSystem()
 
 FullFileSystem::~FullFileSystem()
 {
+    if (closed)
+        setfsuid(0);
     if (why.isEmpty())
         umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
 }
@@ -35,4 +39,15 @@ void FullFileSystem::fillLeaving(qint64 bytes) const
     while (filler.write(block) == block.size()) {
     }
     filler.resize(qMax<qint64>(0, filler.size() - bytes));
+}
+
+void FullFileSystem::closeFolder()
+{
+    const QFileDevice::Permissions read = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::Files))
+        QFile::setPermissions(file.filePath(),
+                              read | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+    QFile::setPermissions(dir.path(), read | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+    setfsuid(65534);
+    closed = true;
 }
