@@ -83,8 +83,8 @@ void MainWindow::setUpHistory()
     edit->addAction(undo);
     edit->addAction(redo);
     ui->menubar->insertMenu(ui->menuAbout->menuAction(), edit);
-    connect(history, &QUndoStack::cleanChanged, this, &MainWindow::unexportedWorkChanged);
-    connect(history, &QUndoStack::indexChanged, this, &MainWindow::unexportedWorkChanged);
+    connect(history, &QUndoStack::cleanChanged, this, &MainWindow::historyMoved);
+    connect(history, &QUndoStack::indexChanged, this, &MainWindow::historyMoved);
 
     for (const StepButtons &buttons : stepButtons(ui)) {
         const int page = int(buttons.type) + 1;
@@ -105,10 +105,19 @@ void MainWindow::setUpHistory()
     recorded = shownProject();
 }
 
+// Where the history is clean the project is the file's again, even when the
+// step that led there left it (an undo of Clear all, a redo to the export).
+void MainWindow::historyMoved()
+{
+    if (history->isClean())
+        fileLeft = recorded.fileLeft = false;
+    unexportedWorkChanged();
+}
+
 ShownProject MainWindow::shownProject() const
 {
     return {takeProjectSnapshot(), ui->comboBox_PlatformType->currentIndex(),
-            typeTitles(ui->toolBox)};
+            typeTitles(ui->toolBox), fileLeft};
 }
 
 // A refused save, a declined question or a save that changed nothing leaves
@@ -129,6 +138,7 @@ void MainWindow::endStep(const QString &text, int page)
 // through the window's own operations, as import shows a project.
 void MainWindow::showStep(const ShownProject &state, int page)
 {
+    fileLeft = state.fileLeft;
     restoreProjectSnapshot(state.project);
     platformChangeByProgram = 1;
     ui->comboBox_PlatformType->setCurrentIndex(state.platformIndex);
@@ -155,6 +165,7 @@ void MainWindow::showStepPage(int page)
 
 void MainWindow::startHistory()
 {
+    fileLeft = false;
     history->clear();
     recorded = shownProject();
     projectChanged = false;

@@ -8,11 +8,14 @@
 
 // The project as a step leaves it, with what the window shows of it that the
 // stores cannot tell: the platform, and the toolbox titles, whose wording
-// ("Shutter/Blind [0]" or "Shutter [0]") depends on how their count came about.
+// ("Shutter/Blind [0]" or "Shutter [0]") depends on how their count came about,
+// and whether the title still names the file last exported or imported (Clear
+// all and a platform change leave it).
 struct ShownProject {
     ProjectSnapshot project;
     int platformIndex = 0;
     QStringList titles;
+    bool fileLeft = false;
 };
 
 // True when the project and the platform are the same; titles alone make no step.

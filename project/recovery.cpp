@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -43,6 +44,18 @@ QString countedFunctions(int count)
                       : QCoreApplication::translate("RecoveryCopy", "%1 functions").arg(count);
 }
 
+// The system's reason why no folder can be made where folder would go, found
+// by making one beside the part of its path that exists: QDir tells none.
+QString whyNoFolderIn(const QString &folder)
+{
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && !QFileInfo(existing).isRoot())
+        existing = QFileInfo(existing).path();
+    const QTemporaryDir probe(existing + QStringLiteral("/recovery-XXXXXX"));
+    return probe.isValid() ? QCoreApplication::translate("RecoveryCopy", "it cannot be written")
+                           : probe.errorString();
+}
+
 } // namespace
 
 QString RecoveryCopy::defaultFolder()
@@ -68,10 +81,12 @@ bool RecoveryCopy::tryLock()
     return lock.tryLock(0);
 }
 
-std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(const QString &folder)
+std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(QString &errorText, const QString &folder)
 {
-    if (!QDir().mkpath(folder))
+    if (!QDir().mkpath(folder)) {
+        errorText = whyNoFolderIn(folder);
         return nullptr;
+    }
     // Places of running programs are locked; a copy left by one that ended
     // waits for the question at the next start and is never written over.
     // A program beyond a thousand at once goes without.
@@ -79,9 +94,12 @@ std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(const QString &folder)
         std::unique_ptr<RecoveryCopy> copy(new RecoveryCopy(folder, place));
         if (copy->tryLock() && !copy->exists())
             return copy;
-        if (copy->lock.error() == QLockFile::PermissionError)
+        if (copy->lock.error() == QLockFile::PermissionError) {
+            errorText = whyNoFolderIn(folder);
             return nullptr;
+        }
     }
+    errorText = QCoreApplication::translate("RecoveryCopy", "every place in it is taken");
     return nullptr;
 }
 
@@ -136,10 +154,18 @@ QString RecoveryCopy::summary() const
     const QString source = note().sourcePath;
     const QString name = source.isEmpty() ? QCoreApplication::translate("RecoveryCopy", "Untitled")
                                           : QFileInfo(source).fileName();
+    const QString ended = lastAlive().toString(QStringLiteral("dd-MM-yyyy HH:mm"));
     const ProjectFileContent content = readProjectFile(projectPath(), programVersion());
+    if (content.check != ProjectCheck::Accepted)
+        return QCoreApplication::translate("RecoveryCopy", "%1, ended %2, cannot be read: %3")
+            .arg(name, ended, content.reason);
     return QCoreApplication::translate("RecoveryCopy", "%1, %2, ended %3")
-        .arg(name, countedFunctions(functionCount(content.document)),
-             lastAlive().toString(QStringLiteral("dd-MM-yyyy HH:mm")));
+        .arg(name, countedFunctions(functionCount(content.document)), ended);
+}
+
+QString RecoveryCopy::damage() const
+{
+    return readProjectFile(projectPath(), programVersion()).reason;
 }
 
 // The note goes first: a copy never lacks its note.
