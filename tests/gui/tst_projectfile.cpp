@@ -751,6 +751,20 @@ void ProjectFileTest::stepsAreUndoneAndRedone_data()
         WindowTest::choose(child<QComboBox>(window.get(), "comboBox_PlatformType"), "MV210");
     }) << "DeviceType MV210" << -1
                               << "Welcome \"Welcome-1\": removed";
+    // What changes nothing is no step.
+    const auto noStep = [](const char *name, const SampleChange &action) {
+        QTest::newRow(name) << SampleChange() << action << QString() << -1 << QString();
+    };
+    noStep("refused save", [this] {
+        WindowTest::clickChild(window.get(), "lightingButton");
+        WindowTest::clickChild(window.get(), "pushButtonLightingSave");
+    });
+    noStep("unchanged save", [this] { press("Save", int(FunctionType::Lighting), 0); });
+    noStep("export", [this] { exportAs(path("again")); });
+    noStep("print", [this] {
+        DialogSeam::answerNextDialog(QDialog::Rejected);
+        WindowTest::clickChild(window.get(), "PrintButton");
+    });
 }
 
 // Each kind of step, taken back and done again through the Edit menu: what
@@ -780,6 +794,12 @@ void ProjectFileTest::stepsAreUndoneAndRedone()
     expectMarker(false);
 
     step();
+    if (text.isEmpty()) {
+        QCOMPARE(history->count(), 0);
+        QCOMPARE(changes(exported), QStringList());
+        QCOMPARE(DialogSeam::unexpectedCalls(), 0);
+        return;
+    }
     stepped = exported;
     QVERIFY2(changes(stepped).join('\n').contains(change), qPrintable(change));
     const QStringList steppedState = windowState() << masterOffLedMemory();
@@ -798,6 +818,10 @@ void ProjectFileTest::stepsAreUndoneAndRedone()
         QCOMPARE(windowState() << masterOffLedMemory(), undone ? exportedState : steppedState);
         QVERIFY(SampleProject::Snapshot() == (undone ? exportedRecords : steppedRecords));
         QCOMPARE(pages->currentIndex(), type + 1);
+        // Clear all and the platform leave the file; undo returns to it.
+        QCOMPARE(window->windowTitle(),
+                 QString(undone || type >= 0 ? "before.rccfg[*] \u2013 " : "") +
+                     "ZAREN800 Room Controller Configurator");
         if (type >= 0)
             expectNewItemPage(type, action->text());
         expectMarker(!undone);
