@@ -52,16 +52,6 @@ QVector<StepButtons> stepButtons(const Ui::MainWindow *ui)
     };
 }
 
-// Ctrl+Y as well, where the platform's Redo lacks it.
-QList<QKeySequence> redoKeys()
-{
-    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
-    const QKeySequence ctrlY(QStringLiteral("Ctrl+Y"));
-    if (!keys.contains(ctrlY))
-        keys << ctrlY;
-    return keys;
-}
-
 } // namespace
 
 // The Edit menu between File and About, and the step boundaries: a Save or
@@ -79,7 +69,7 @@ void MainWindow::setUpHistory()
     QAction *redo = history->createRedoAction(edit);
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setIcon(QIcon(QStringLiteral(":/icons/redo.png")));
-    redo->setShortcuts(redoKeys());
+    redo->setShortcuts(redoKeys(QKeySequence::keyBindings(QKeySequence::Redo)));
     edit->addAction(undo);
     edit->addAction(redo);
     ui->menubar->insertMenu(ui->menuAbout->menuAction(), edit);

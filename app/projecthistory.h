@@ -2,6 +2,8 @@
 
 #include "model/projectsnapshot.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QStringList>
 #include <QUndoCommand>
 #include <functional>
@@ -20,6 +22,10 @@ struct ShownProject {
 
 // True when the project and the platform are the same; titles alone make no step.
 bool sameProject(const ShownProject &a, const ShownProject &b);
+
+// The keys of Redo: the platform's, and Ctrl+Y as well where they lack it
+// (X11, macOS), since users of every platform reach for it.
+QList<QKeySequence> redoKeys(QList<QKeySequence> platformKeys);
 
 // One user action in the history: undo shows the project as it was before,
 // redo as the action left it. Pushed once the action is done, so the first
