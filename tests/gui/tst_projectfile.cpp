@@ -432,14 +432,17 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
              (QStringList{"filler", "site.rccfg", "site.table.pdf"}));
 }
 
-// The text form would rename a function onto another: nothing is written,
-// and the look back leaves the open project as it was, unexported marker too.
+// The text form would rename a function onto another, later or earlier in its
+// list: nothing is written, and the look back leaves the open project as it
+// was, unexported marker too.
 void ProjectFileTest::exportRefusesWhatWouldNotReadBack()
 {
     writeFile(path("spaces.rccfg"),
               R"({"PlatformType": "MV211", "Version": "v2.0.2", "Lighting": [)"
               R"({"name": "A  B", "Input": "IN1", "ControlOut-C1": "ENABLE"},)"
-              R"({"name": "AB", "Input": "IN2", "ControlOut-C2": "ENABLE"}]})",
+              R"({"name": "AB", "Input": "IN2", "ControlOut-C2": "ENABLE"}], "DigitalIO": [)"
+              R"({"name": "CD", "Input": "IN3", "Output": "C3"},)"
+              R"({"name": "C  D", "Input": "IN4", "Output": "C4"}]})",
               true);
     importFrom(path("spaces.rccfg"));
     const QStringList state = windowState();
@@ -448,7 +451,8 @@ void ProjectFileTest::exportRefusesWhatWouldNotReadBack()
         "Project not exported",
         "The project cannot be exported as it is: the file would not read back as this "
         "project.",
-        "Lighting \"A  B\": the name would be written as \"AB\", which another function "
+        "DigitalIO \"C  D\": the name would be written as \"CD\", which another function "
+        "has\nLighting \"A  B\": the name would be written as \"AB\", which another function "
         "has\n\nNothing was written. Rename or change these functions, then export again.");
     QCOMPARE(files(), QStringList{"spaces.rccfg"});
     QCOMPARE(windowState(), state);
