@@ -37,7 +37,7 @@ void MainWindow::setUpRecovery()
     recoveryProblem->hide();
     ui->statusbar->addPermanentWidget(recoveryProblem);
     QString errorText;
-    recovery = RecoveryCopy::takeFreePlace(errorText);
+    recovery = RecoveryCopy::takeFreePlace(RecoveryCopy::defaultFolder(), &errorText);
     if (!recovery)
         showRecoveryProblem(errorText);
     recoveryTimer = new QTimer(this);
@@ -77,7 +77,7 @@ void MainWindow::writeRecoveryCopy()
         return;
     QString errorText;
     if (!recovery)
-        recovery = RecoveryCopy::takeFreePlace(errorText);
+        recovery = RecoveryCopy::takeFreePlace(RecoveryCopy::defaultFolder(), &errorText);
     // As export writes it, without export's copy on the debug stream.
     QByteArray bytes = projectText(projectDocument());
     encryptProjectDataQuietly(bytes);

@@ -81,12 +81,15 @@ bool RecoveryCopy::tryLock()
     return lock.tryLock(0);
 }
 
-std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(QString &errorText, const QString &folder)
+std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(const QString &folder, QString *errorText)
 {
-    if (!QDir().mkpath(folder)) {
-        errorText = whyNoFolderIn(folder);
+    const auto noPlace = [errorText](const QString &why) {
+        if (errorText)
+            *errorText = why;
         return nullptr;
-    }
+    };
+    if (!QDir().mkpath(folder))
+        return noPlace(whyNoFolderIn(folder));
     // Places of running programs are locked; a copy left by one that ended
     // waits for the question at the next start and is never written over.
     // A program beyond a thousand at once goes without.
@@ -94,13 +97,10 @@ std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(QString &errorText, co
         std::unique_ptr<RecoveryCopy> copy(new RecoveryCopy(folder, place));
         if (copy->tryLock() && !copy->exists())
             return copy;
-        if (copy->lock.error() == QLockFile::PermissionError) {
-            errorText = whyNoFolderIn(folder);
-            return nullptr;
-        }
+        if (copy->lock.error() == QLockFile::PermissionError)
+            return noPlace(whyNoFolderIn(folder));
     }
-    errorText = QCoreApplication::translate("RecoveryCopy", "every place in it is taken");
-    return nullptr;
+    return noPlace(QCoreApplication::translate("RecoveryCopy", "every place in it is taken"));
 }
 
 std::unique_ptr<RecoveryCopy> RecoveryCopy::takeLeftOver(const QString &folder)

@@ -26,12 +26,12 @@ public:
 
     // "recovery" in the program's data folder.
     static QString defaultFolder();
-    // A place for this program's copy, locked until the object goes; null,
-    // with the system's reason in errorText ("Not a directory", "Read-only
-    // file system"), when the folder cannot be made or holds no place that
-    // can be locked.
-    static std::unique_ptr<RecoveryCopy> takeFreePlace(QString &errorText,
-                                                       const QString &folder = defaultFolder());
+    // A place for this program's copy, locked until the object goes; null
+    // when the folder cannot be made or holds no place that can be locked,
+    // with the system's reason in errorText when given ("Not a directory",
+    // "Read-only file system").
+    static std::unique_ptr<RecoveryCopy> takeFreePlace(const QString &folder = defaultFolder(),
+                                                       QString *errorText = nullptr);
     // The newest copy left by a program that no longer runs, now locked for
     // this one; null when there is none.
     static std::unique_ptr<RecoveryCopy> takeLeftOver(const QString &folder = defaultFolder());

@@ -444,18 +444,18 @@ void ProjectFormatTest::hugeInputsStayFast()
 void ProjectFormatTest::recoveryCopiesKeepToTheirPlaces()
 {
     const QTemporaryDir folder;
-    QString errorText;
-    auto first = RecoveryCopy::takeFreePlace(errorText, folder.path());
-    auto second = RecoveryCopy::takeFreePlace(errorText, folder.path());
+    auto first = RecoveryCopy::takeFreePlace(folder.path());
+    auto second = RecoveryCopy::takeFreePlace(folder.path());
     QVERIFY(first && second && first->projectPath() != second->projectPath());
     QByteArray bytes = workedExample;
     encryptProjectDataQuietly(bytes);
+    QString errorText;
     QVERIFY(first->save(bytes, {"/stick/site.rccfg", Clock::now()}, errorText));
     QVERIFY(!RecoveryCopy::takeLeftOver(folder.path()));
     const QString firstCopy = first->projectPath();
     first.reset();
 
-    QVERIFY(RecoveryCopy::takeFreePlace(errorText, folder.path())->projectPath() != firstCopy);
+    QVERIFY(RecoveryCopy::takeFreePlace(folder.path())->projectPath() != firstCopy);
     const auto leftOver = RecoveryCopy::takeLeftOver(folder.path());
     QCOMPARE(leftOver->projectPath(), firstCopy);
     QCOMPARE(leftOver->note().sourcePath, "/stick/site.rccfg");

@@ -55,7 +55,7 @@ QStringList menuEntries(const QMenu *menu)
     for (const QAction *entry : menu->actions())
         entries << (entry->isSeparator() ? "-"
                                          : entry->objectName() + "=" + entry->text() + " " +
-                                               QKeySequence::listToString(entry->shortcuts()));
+                                               entry->shortcut().toString());
     return entries;
 }
 
@@ -510,9 +510,6 @@ void FormTest::windowMenusAndActions()
              (QStringList{"actionAbout=&About ZAREN800 Room Controller Configurator ",
                           "actionAboutQt=About &Qt "}));
     const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence(key).toString(); };
-    const auto allKeys = [](QKeySequence::StandardKey key) {
-        return QKeySequence::listToString(QKeySequence::keyBindings(key));
-    };
     QCOMPARE(menuEntries(find<QMenu>("menuFile")),
              (QStringList{"actionImport_Project=&Import Project " + keys(QKeySequence::Open),
                           "actionExport_Project=&Export Project Ctrl+E",
@@ -520,15 +517,13 @@ void FormTest::windowMenusAndActions()
                                             "Ctrl+Shift+E"),
                           "actionPrint_Project=&Print Project " + keys(QKeySequence::Print), "-",
                           "actionExit=E&xit " + keys(QKeySequence::Quit)}));
-    QCOMPARE(
-        menuEntries(find<QMenu>("menuEdit")),
-        (QStringList{"actionUndo=Undo " + allKeys(QKeySequence::Undo),
-                     "actionRedo=Redo " + QKeySequence::listToString(redoKeys(
-                                              QKeySequence::keyBindings(QKeySequence::Redo)))}));
+    QCOMPARE(menuEntries(find<QMenu>("menuEdit")),
+             (QStringList{"actionUndo=Undo " + keys(QKeySequence::Undo),
+                          "actionRedo=Redo " + keys(QKeySequence::Redo)}));
     // Ctrl+Y redoes also where the platform's Redo lacks it (X11, macOS; this one has it).
-    QCOMPARE(QKeySequence::listToString(redoKeys({QKeySequence("Ctrl+Shift+Z")})),
-             "Ctrl+Shift+Z; Ctrl+Y");
-    QCOMPARE(QKeySequence::listToString(redoKeys({QKeySequence("Ctrl+Y")})), "Ctrl+Y");
+    QCOMPARE(redoKeys({QKeySequence("Ctrl+Shift+Z")}),
+             QKeySequence::listFromString("Ctrl+Shift+Z; Ctrl+Y"));
+    QCOMPARE(redoKeys({QKeySequence("Ctrl+Y")}), QList<QKeySequence>{QKeySequence("Ctrl+Y")});
 
     DialogSeam::answerNextBox(QMessageBox::Ok);
     find<QAction>("actionAbout")->trigger();

@@ -7,6 +7,7 @@
 #include <sched.h>
 #include <sys/fsuid.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Only root can: a user namespace (unshare -r) needs a process of one thread,
@@ -43,11 +44,9 @@ void FullFileSystem::fillLeaving(qint64 bytes) const
 
 void FullFileSystem::closeFolder()
 {
-    const QFileDevice::Permissions read = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::Files))
-        QFile::setPermissions(file.filePath(),
-                              read | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
-    QFile::setPermissions(dir.path(), read | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+        chmod(QFile::encodeName(file.filePath()).constData(), 0666);
+    chmod(QFile::encodeName(dir.path()).constData(), 0555);
     setfsuid(65534);
     closed = true;
 }

@@ -19,9 +19,8 @@ public:
     QString filePath(const QString &name) const { return dir.filePath(name); }
     // Fills the file system up, then frees that many bytes again.
     void fillLeaving(qint64 bytes) const;
-    // From now on the calling thread can write the files there but make no
-    // new one, as on a shared folder: it works there as nobody, since root may
-    // do anything.
+    // From now on the calling thread can write the files there but make no new
+    // one, as on a shared folder: it works there as nobody (root may do anything).
     void closeFolder();
 
 private:
