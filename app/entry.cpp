@@ -1,5 +1,6 @@
 #include "entry.h"
 
+#include "app/endsignals.h"
 #include "mainwindow.h"
 #include "model/version.h"
 #include "restartloop.h"
@@ -89,6 +90,7 @@ StartRequest readCommandLine(int &argc, char **argv)
 
 int runConfigurator(int &argc, char **argv, const std::function<void(MainWindow &)> &onWindowShown)
 {
+    EndSignals::install();
     const StartRequest request = readCommandLine(argc, argv);
     if (request.exitCode >= 0)
         return request.exitCode;

@@ -39,7 +39,6 @@ int runRestartLoop(int &argc, char **argv, const std::function<void(MainWindow &
 {
     enableHighDpiScaling();
     leaveLogoutToTheWindow();
-    EndSignals::install();
     int code = 0;
     do {
         // Declaration order makes the window go before the application.

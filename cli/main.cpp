@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/toolplatform.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -24,7 +25,7 @@ void dropRuntimeDirectoryWarnings(QtMsgType type, const QMessageLogContext &cont
 }
 
 // Only the commands that draw PDFs need fonts and a paint engine; those come
-// with a GUI application on the offscreen platform, which needs no display.
+// with a GUI application on a platform that needs no display.
 bool drawsPages(const char *command)
 {
     return qstrcmp(command, "report") == 0 || qstrcmp(command, "wiring") == 0;
@@ -33,7 +34,7 @@ bool drawsPages(const char *command)
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 {
     if (argc > 1 && drawsPages(argv[1])) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", Cli::pagePlatform());
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
@@ -43,6 +44,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    Cli::prepareStandardStreams();
     qtMessageHandler = qInstallMessageHandler(dropRuntimeDirectoryWarnings);
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zaren800-cfg"));

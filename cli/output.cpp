@@ -5,10 +5,23 @@
 namespace
 {
 
+// UTF-8 whatever the system's locale, so that the same project gives the same
+// bytes everywhere (Qt 6 writes UTF-8 by default).
+struct Utf8Stream : QTextStream {
+    Utf8Stream() { useUtf8(); }
+    explicit Utf8Stream(FILE *file) : QTextStream(file) { useUtf8(); }
+    void useUtf8()
+    {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        setCodec("UTF-8");
+#endif
+    }
+};
+
 QTextStream &stream(FILE *file)
 {
-    static QTextStream standardOut(stdout);
-    static QTextStream standardErr(stderr);
+    static Utf8Stream standardOut(stdout);
+    static Utf8Stream standardErr(stderr);
     return file == stdout ? standardOut : standardErr;
 }
 
@@ -29,8 +42,8 @@ QTextStream &Cli::err()
 
 void Cli::redirectOutput(QIODevice *outDevice, QIODevice *errDevice)
 {
-    static QTextStream redirectedOut;
-    static QTextStream redirectedErr;
+    static Utf8Stream redirectedOut;
+    static Utf8Stream redirectedErr;
     stream(stdout).flush();
     stream(stderr).flush();
     redirectedOut.setDevice(outDevice);

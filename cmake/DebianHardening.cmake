@@ -4,7 +4,11 @@
 # the compilers' own default on Debian (dpkg-buildflags lists them as built
 # in). Optimization and debug information stay with the build type, and the
 # reproducible-build path maps are left out, so that sources are found from
-# the build tree.
+# the build tree. Not for Windows: the flags are ELF's, and MinGW-w64's linker
+# already makes address-randomized, non-executable-data programs.
+if(WIN32)
+    return()
+endif()
 option(ZAREN_HARDEN "Build with Debian's hardening flags (dpkg-buildflags)" ON)
 
 function(zaren_buildflags flag result)

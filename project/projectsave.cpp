@@ -1,10 +1,10 @@
 #include "project/projectsave.h"
 
+#include "project/diskflush.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
-#include <cerrno>
-#include <unistd.h>
 
 namespace
 {
@@ -23,16 +23,6 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes, QString &errorText)
         written += part;
     }
     return true;
-}
-
-// Commit syncs too, but ignores its errors. A file system that cannot sync
-// is no failure.
-bool syncToDisk(QFileDevice &file, QString &errorText)
-{
-    if (::fsync(file.handle()) == 0 || errno == EINVAL || errno == ENOTSUP)
-        return true;
-    errorText = qt_error_string(errno);
-    return false;
 }
 
 bool readsBackAs(const QString &path, const QByteArray &bytes, QString &errorText)
@@ -65,7 +55,7 @@ bool overwrite(QFile &file, const QByteArray &bytes, QString &errorText)
         errorText = file.errorString();
         return false;
     }
-    return syncToDisk(file, errorText);
+    return flushToDisk(file, errorText);
 }
 
 // The old bytes stay in memory until the new ones read back; a failure puts
@@ -101,7 +91,8 @@ bool ProjectSave::write(const QString &path, const QByteArray &bytes, QString &e
             *inPlaceBecause = errorText;
         return writeInPlace(existing, bytes, errorText);
     }
-    if (!writeAll(file, bytes, errorText) || !syncToDisk(file, errorText)) {
+    // Commit flushes too, but ignores its errors.
+    if (!writeAll(file, bytes, errorText) || !flushToDisk(file, errorText)) {
         file.cancelWriting();
         return false;
     }

@@ -385,7 +385,8 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
     window->statusBar()->clearMessage();
     disk.fillLeaving(0);
     exportAs(site);
-    expectOneBox("File Error", "The project was not saved!", site + ": No space left on device");
+    expectOneBox("File Error", "The project was not saved!",
+                 QDir::toNativeSeparators(site) + ": " + FullFileSystem::fullDiskReason());
     QCOMPARE(readAll(site), good);
     QVERIFY(window->hasUnexportedWork());
     QCOMPARE(status(), QString());
@@ -395,9 +396,10 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
     disk.fillLeaving(4096);
     exportAs(site);
     expectOneBox("File Error", "The report PDF was not saved!",
-                 pdf + ": No space left on device\n\nThe project file " + site + " was saved.");
+                 QDir::toNativeSeparators(pdf) + ": " + FullFileSystem::fullDiskReason() +
+                     "\n\nThe project file " + QDir::toNativeSeparators(site) + " was saved.");
     QCOMPARE(readAll(pdf), QByteArray("the previous report"));
-    QCOMPARE(status(), "Exported " + site);
+    QCOMPARE(status(), "Exported " + QDir::toNativeSeparators(site));
     QCOMPARE(QDir(QFileInfo(site).path()).entryList(QDir::Files),
              (QStringList{"filler", "site.rccfg", "site.table.pdf"}));
 
@@ -414,16 +416,19 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
     importFrom(path("big.rccfg"));
     writeFile(site, "old");
     disk.fillLeaving(32 * 1024);
-    disk.closeFolder();
+    const QString closed = disk.closeFolder();
+    if (!closed.isEmpty())
+        QSKIP(qPrintable(closed));
     DialogSeam::reset();
     exportAs(site);
-    QCOMPARE(status(), "Exported " + site +
+    QCOMPARE(status(), "Exported " + QDir::toNativeSeparators(site) +
                            " and site.table.pdf, written in place: no new file can be made in "
                            "its folder (Permission denied)");
     writeFile(site, "old");
     disk.fillLeaving(0);
     exportAs(site);
-    expectOneBox("File Error", "The project was not saved!", site + ": No space left on device");
+    expectOneBox("File Error", "The project was not saved!",
+                 QDir::toNativeSeparators(site) + ": " + FullFileSystem::fullDiskReason());
     QCOMPARE(readAll(site), QByteArray("old"));
 }
 

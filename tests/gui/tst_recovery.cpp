@@ -6,6 +6,7 @@
 #include "project/projectdiff.h"
 #include "project/projectdocument.h"
 #include "project/recovery.h"
+#include "support/programending.h"
 #include "support/sampleproject.h"
 #include "support/windowtest.h"
 
@@ -17,10 +18,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <csignal>
 #include <cstdio>
 
 using WindowTest::child;
+
+Q_DECLARE_METATYPE(ProgramEnding::Ending)
 
 namespace
 {
@@ -66,11 +68,10 @@ void say(const QString &line)
 // "work FILE": opens the file, deletes a function, says so, and keeps running.
 // "recover FILE": recovers what the last one left, exports it to FILE, and exits.
 // Both keep their copies in the data folder dataHome.
-int runChild(const QString &scenario, const QString &file, const QByteArray &dataHome)
+int runChild(const QString &scenario, const QString &file, const QString &dataHome)
 {
-    qputenv("XDG_DATA_HOME", dataHome);
-    // As started from a terminal, also when the tests run in the background (which ignores it).
-    std::signal(SIGINT, SIG_DFL);
+    WindowTest::useDataHome(dataHome);
+    ProgramEnding::takeEndingsAsFromConsole();
     DialogSeam::startScripting();
     if (scenario == QLatin1String("recover")) {
         DialogSeam::answerNextBox(QMessageBox::Open);
@@ -104,6 +105,7 @@ QProcess *startChild(const QStringList &arguments, const QString &dataHome, QObj
     environment.insert("QT_LOGGING_RULES", "default.debug=false"); // export's bytes
     program->setProcessEnvironment(environment);
     program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ProgramEnding::prepare(*program);
     program->start(QCoreApplication::applicationFilePath(),
                    QStringList{"--child"} + arguments + QStringList{dataHome});
     return program;
@@ -153,31 +155,36 @@ void RecoveryTest::cleanup()
 
 void RecoveryTest::endedProgramLeavesItsWork_data()
 {
-    QTest::addColumn<int>("signal");
-    QTest::newRow("SIGKILL, then recovered and exported") << int(SIGKILL);
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
-    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::addColumn<ProgramEnding::Ending>("ending");
+    for (const ProgramEnding::Ending &ending : ProgramEnding::endings())
+        QTest::newRow(qPrintable(ProgramEnding::isKill(ending)
+                                     ? ending.name + ", then recovered and exported"
+                                     : ending.name))
+            << ending;
 }
 
 // The copy holds what an export would have written: the sample less the
 // function the program deleted.
 void RecoveryTest::endedProgramLeavesItsWork()
 {
-    QFETCH(int, signal);
+    QFETCH(ProgramEnding::Ending, ending);
+    if (!ProgramEnding::unavailable(ending).isEmpty())
+        QSKIP(qPrintable(ProgramEnding::unavailable(ending)));
     const QString site = dir->filePath("site.rccfg");
     writeFile(site, sampleFileBytes());
     const QString dataHome = dir->filePath("data");
-    const QString copy = dataHome + "/tst_recovery/recovery/1.rccfg";
+    const QString folder = WindowTest::recoveryFolderUnder(dataHome);
+    const QString copy = folder + "/1.rccfg";
 
     QProcess *program = startChild({"work", site}, dataHome, this);
     QCOMPARE(readLine(program), "site.rccfg[*] \u2013 " + programTitle);
-    if (signal == SIGKILL)
+    const bool killed = ProgramEnding::isKill(ending);
+    if (killed)
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(copy), 4000);
-    ::kill(program->processId(), signal);
+    ProgramEnding::end(*program, ending);
     QVERIFY2(program->waitForFinished(1000), "still running a second after the signal");
     QCOMPARE(differencesFromSample(copy), QStringList{removed});
-    if (signal != SIGKILL)
+    if (!killed)
         return;
 
     QProcess *next = startChild({"recover", dir->filePath("again.rccfg")}, dataHome, this);
@@ -189,7 +196,7 @@ void RecoveryTest::endedProgramLeavesItsWork()
     QCOMPARE(next->exitCode(), 0);
     QCOMPARE(differencesFromSample(dir->filePath("again.rccfg")), QStringList{removed});
     // Exported, the work needs no copy any more.
-    QCOMPARE(QDir(dataHome + "/tst_recovery/recovery").entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 }
 
 void RecoveryTest::recoveryBox_data()
@@ -310,7 +317,8 @@ void RecoveryTest::copyAndTitleFollowUnexportedWork()
 int main(int argc, char *argv[])
 {
     if (argc == 5 && qstrcmp(argv[1], "--child") == 0)
-        return runChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), argv[4]);
+        return runChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                        QString::fromLocal8Bit(argv[4]));
     QApplication application(argc, argv);
     RecoveryTest test;
     return QTest::qExec(&test, argc, argv);

@@ -5,7 +5,9 @@
 
 // A real file system that runs out of space: a tmpfs of 64 KiB mounted, as
 // root, in a private mount namespace of the calling thread (and the processes
-// it starts), so that no mount outlives the test.
+// it starts), so that no mount outlives the test. Wine cannot mount one: on
+// Windows it is a folder on such a tmpfs that the test run mounted for the
+// tests (dist/windows/with-full-disk.sh) and named in ZAREN_FULL_DISK.
 class FullFileSystem
 {
 public:
@@ -19,9 +21,12 @@ public:
     QString filePath(const QString &name) const { return dir.filePath(name); }
     // Fills the file system up, then frees that many bytes again.
     void fillLeaving(qint64 bytes) const;
+    // The system's words for a write that found the disk full.
+    static QString fullDiskReason();
     // From now on the calling thread can write the files there but make no new
-    // one, as on a shared folder: it works there as nobody (root may do anything).
-    void closeFolder();
+    // one, as on a shared folder: it works there as nobody (root may do
+    // anything). Empty when done, else why not (for QSKIP).
+    QString closeFolder();
 
 private:
     QTemporaryDir dir;

@@ -3,6 +3,7 @@
 #include "app/dialogseam.h"
 #include "app/workarea.h"
 #include "mainwindow.h"
+#include "project/recovery.h"
 #include "support/blankproject.h"
 
 #include <QAbstractButton>
@@ -19,10 +20,26 @@ namespace
 // run's own, never to the user's.
 struct TemporaryDataFolder {
     QTemporaryDir folder;
-    TemporaryDataFolder() { qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit()); }
+    TemporaryDataFolder() { WindowTest::useDataHome(folder.path()); }
 } temporaryDataFolder;
 
 } // namespace
+
+void WindowTest::useDataHome(const QString &folder)
+{
+    qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
+    qputenv("USERPROFILE", QDir::toNativeSeparators(folder).toLocal8Bit());
+}
+
+QString WindowTest::recoveryFolderUnder(const QString &dataHome)
+{
+    const QByteArray dataHomeNow = qgetenv("XDG_DATA_HOME"), profileNow = qgetenv("USERPROFILE");
+    useDataHome(dataHome);
+    const QString folder = RecoveryCopy::defaultFolder();
+    qputenv("XDG_DATA_HOME", dataHomeNow);
+    qputenv("USERPROFILE", profileNow);
+    return folder;
+}
 
 void WindowTest::resetProject()
 {

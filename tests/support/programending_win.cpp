@@ -1,0 +1,54 @@
+#include "support/programending.h"
+
+#include <QProcess>
+#include <windows.h>
+
+namespace
+{
+
+const int terminated = -1;
+
+} // namespace
+
+QList<ProgramEnding::Ending> ProgramEnding::endings()
+{
+    return {{QStringLiteral("TerminateProcess"), terminated},
+            {QStringLiteral("Ctrl+C"), int(CTRL_C_EVENT)}};
+}
+
+bool ProgramEnding::isKill(const Ending &ending)
+{
+    return ending.how == terminated;
+}
+
+QString ProgramEnding::unavailable(const Ending &ending)
+{
+    if (isKill(ending) || ::GetConsoleWindow() != nullptr)
+        return {};
+    return QStringLiteral("no console to press Ctrl+C on: under Wine, only a program started on "
+                          "a terminal has one (dist/windows/wine-console.sh)");
+}
+
+// On this console: its Ctrl+C reaches every program on it, and this one
+// takes no notice of it from now on.
+void ProgramEnding::prepare(QProcess &program)
+{
+    ::SetConsoleCtrlHandler(nullptr, TRUE);
+    program.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *arguments) {
+        arguments->flags &= ~DWORD(CREATE_NO_WINDOW);
+    });
+}
+
+// Not ignoring Ctrl+C as the test that started it does.
+void ProgramEnding::takeEndingsAsFromConsole()
+{
+    ::SetConsoleCtrlHandler(nullptr, FALSE);
+}
+
+void ProgramEnding::end(QProcess &program, const Ending &ending)
+{
+    if (isKill(ending))
+        program.kill();
+    else
+        ::GenerateConsoleCtrlEvent(DWORD(ending.how), 0);
+}
