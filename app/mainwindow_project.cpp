@@ -65,8 +65,7 @@ QString exportedText(const QString &projectPath, const QString &pdfPath, bool pd
             : MainWindow::tr("Exported %1").arg(project);
     if (inPlaceBecause.isEmpty())
         return written;
-    return MainWindow::tr("%1, written in place: no new file can be made in its folder (%2)")
-        .arg(written, inPlaceBecause);
+    return written + QStringLiteral(", ") + ProjectSave::inPlaceNote(inPlaceBecause);
 }
 
 QString importedText(const QString &path, int functions, const QString &platform)

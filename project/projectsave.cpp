@@ -3,6 +3,7 @@
 #include "project/diskflush.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -101,6 +102,13 @@ bool ProjectSave::write(const QString &path, const QByteArray &bytes, QString &e
         return false;
     }
     return readsBackAs(path, bytes, errorText);
+}
+
+QString ProjectSave::inPlaceNote(const QString &inPlaceBecause)
+{
+    return QCoreApplication::translate(
+               "ProjectSave", "written in place: no new file can be made in its folder (%1)")
+        .arg(inPlaceBecause);
 }
 
 bool ProjectSave::write(const QString &path, const Writer &writer, QString &errorText)

@@ -22,6 +22,9 @@ namespace ProjectSave
 // otherwise.
 bool write(const QString &path, const QByteArray &bytes, QString &errorText,
            QString *inPlaceBecause = nullptr);
+// What the window and the companion say of a file written in place:
+// "written in place: no new file can be made in its folder (Permission denied)".
+QString inPlaceNote(const QString &inPlaceBecause);
 
 // Content that a writer puts into a device (a PDF writer, say); false when
 // the writer failed.

@@ -407,8 +407,7 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
     exportAs(path("no-such-folder/site"));
     expectOneBox("File Error", "The project was not saved!", "*");
 
-    // In a folder that takes no new files the file is written in place; on a
-    // full disk its old bytes come back. Thirty functions take two pages.
+    // No new files in the folder: written in place, on a full disk the old bytes come back.
     QByteArray big = R"({"PlatformType": "MV211", "Version": "v2.0.2", "Welcome": [)";
     for (int i = 1; i < 30; ++i)
         big += R"({"name": "W)" + QByteArray::number(i) + R"("}, )";
@@ -754,7 +753,6 @@ void ProjectFileTest::stepsAreUndoneAndRedone_data()
         WindowTest::choose(child<QComboBox>(window.get(), "comboBox_PlatformType"), "MV210");
     }) << "DeviceType MV210" << -1
                               << "Welcome \"Welcome-1\": removed";
-    // What changes nothing is no step.
     const auto noStep = [](const char *name, const SampleChange &action) {
         QTest::newRow(name) << SampleChange() << action << QString() << -1 << QString();
     };

@@ -141,7 +141,6 @@ private:
 void RecoveryTest::init()
 {
     QDir(RecoveryCopy::defaultFolder()).removeRecursively();
-    QFile::remove(RecoveryCopy::defaultFolder());
     dir = std::make_unique<QTemporaryDir>();
     DialogSeam::startScripting();
     DialogSeam::reset();

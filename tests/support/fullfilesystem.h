@@ -23,9 +23,8 @@ public:
     void fillLeaving(qint64 bytes) const;
     // The system's words for a write that found the disk full.
     static QString fullDiskReason();
-    // From now on the calling thread can write the files there but make no new
-    // one, as on a shared folder: it works there as nobody (root may do
-    // anything). Empty when done, else why not (for QSKIP).
+    // From now on the calling thread can write the files there but make none (root
+    // works there as nobody); empty when so, else why not (for QSKIP).
     QString closeFolder();
 
 private:
