@@ -255,13 +255,17 @@ private:
     bool mayDiscardProject();
     // After an export or import: the title names the file, nothing unexported.
     void showProjectFile(const QString &path);
-    // Start-up, Clear all and platform change: the form's own title.
+    // Clear all and platform change: the form's own title.
     void showPlainTitle();
+    // The file the title names; empty for none.
+    QString titleFilePath() const;
     void updateTitle();
 
     // Undo and redo (app/mainwindow_history.cpp): one step per user action
     // that changed the project, whatever it caused.
     void setUpHistory();
+    // The history moved or was marked exported.
+    void historyMoved();
     ShownProject shownProject() const;
     // A user action ended: a step named text when it changed the project,
     // whose undo and redo show page in its new-item state (0: Home).
@@ -289,8 +293,11 @@ private:
     void writeRecoveryCopy();
     // The user chose to drop the unexported work.
     void discardRecoveryCopy();
+    void offerDamagedCopy(std::unique_ptr<RecoveryCopy> copy);
     void recoverProject(std::unique_ptr<RecoveryCopy> copy);
     void showRecoveryFailure(const QString &errorText);
+    // Why no copy can be kept, in the status bar; empty: a copy was kept.
+    void showRecoveryProblem(const QString &errorText);
     // The session manager asks before a logout.
     void commitSessionData(QSessionManager &manager);
 
@@ -318,6 +325,7 @@ private:
     int platformChangeByProgram;
     QString plainTitle;
     QString shownFilePath; // the file last exported or imported, empty when none
+    bool fileLeft = false; // cleared or put on another platform since: the title names no file
     // Clean where the project was last exported or imported (or at start).
     QUndoStack *history = nullptr;
     ShownProject recorded;                  // as the last step, undo or redo left it
@@ -326,6 +334,7 @@ private:
     std::unique_ptr<RecoveryCopy> recovery; // this program's place; null when it has none
     QTimer *recoveryTimer = nullptr;
     QTimer *heartbeatTimer = nullptr;
+    QLabel *recoveryProblem = nullptr;
     // Set when a signal ends the program: the copy stays as it was then.
     bool recoveryFrozen = false;
     // The user has answered for the work as it is, for a logout; a change asks anew.

@@ -52,16 +52,6 @@ QVector<StepButtons> stepButtons(const Ui::MainWindow *ui)
     };
 }
 
-// Ctrl+Y as well, where the platform's Redo lacks it.
-QList<QKeySequence> redoKeys()
-{
-    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
-    const QKeySequence ctrlY(QStringLiteral("Ctrl+Y"));
-    if (!keys.contains(ctrlY))
-        keys << ctrlY;
-    return keys;
-}
-
 } // namespace
 
 // The Edit menu between File and About, and the step boundaries: a Save or
@@ -79,12 +69,12 @@ void MainWindow::setUpHistory()
     QAction *redo = history->createRedoAction(edit);
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setIcon(QIcon(QStringLiteral(":/icons/redo.png")));
-    redo->setShortcuts(redoKeys());
+    redo->setShortcuts(redoKeys(QKeySequence::keyBindings(QKeySequence::Redo)));
     edit->addAction(undo);
     edit->addAction(redo);
     ui->menubar->insertMenu(ui->menuAbout->menuAction(), edit);
-    connect(history, &QUndoStack::cleanChanged, this, &MainWindow::unexportedWorkChanged);
-    connect(history, &QUndoStack::indexChanged, this, &MainWindow::unexportedWorkChanged);
+    connect(history, &QUndoStack::cleanChanged, this, &MainWindow::historyMoved);
+    connect(history, &QUndoStack::indexChanged, this, &MainWindow::historyMoved);
 
     for (const StepButtons &buttons : stepButtons(ui)) {
         const int page = int(buttons.type) + 1;
@@ -105,10 +95,19 @@ void MainWindow::setUpHistory()
     recorded = shownProject();
 }
 
+// Where the history is clean the project is the file's again, even when the
+// step that led there left it (an undo of Clear all, a redo to the export).
+void MainWindow::historyMoved()
+{
+    if (history->isClean())
+        fileLeft = recorded.fileLeft = false;
+    unexportedWorkChanged();
+}
+
 ShownProject MainWindow::shownProject() const
 {
     return {takeProjectSnapshot(), ui->comboBox_PlatformType->currentIndex(),
-            typeTitles(ui->toolBox)};
+            typeTitles(ui->toolBox), fileLeft};
 }
 
 // A refused save, a declined question or a save that changed nothing leaves
@@ -129,6 +128,7 @@ void MainWindow::endStep(const QString &text, int page)
 // through the window's own operations, as import shows a project.
 void MainWindow::showStep(const ShownProject &state, int page)
 {
+    fileLeft = state.fileLeft;
     restoreProjectSnapshot(state.project);
     platformChangeByProgram = 1;
     ui->comboBox_PlatformType->setCurrentIndex(state.platformIndex);
@@ -155,6 +155,7 @@ void MainWindow::showStepPage(int page)
 
 void MainWindow::startHistory()
 {
+    fileLeft = false;
     history->clear();
     recorded = shownProject();
     projectChanged = false;

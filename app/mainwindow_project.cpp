@@ -53,12 +53,19 @@ void showPdfFailure(const QString &projectPath, const QString &pdfPath, const QS
             .arg(QDir::toNativeSeparators(pdfPath), reason, QDir::toNativeSeparators(projectPath)));
 }
 
-QString exportedText(const QString &projectPath, const QString &pdfPath, bool pdfWritten)
+// Written in place, the file was overwritten where it stood: the user may
+// wonder why the usual replacement was not used.
+QString exportedText(const QString &projectPath, const QString &pdfPath, bool pdfWritten,
+                     const QString &inPlaceBecause)
 {
     const QString project = QDir::toNativeSeparators(projectPath);
-    return pdfWritten
-               ? MainWindow::tr("Exported %1 and %2").arg(project, QFileInfo(pdfPath).fileName())
-               : MainWindow::tr("Exported %1").arg(project);
+    const QString written =
+        pdfWritten
+            ? MainWindow::tr("Exported %1 and %2").arg(project, QFileInfo(pdfPath).fileName())
+            : MainWindow::tr("Exported %1").arg(project);
+    if (inPlaceBecause.isEmpty())
+        return written;
+    return written + QStringLiteral(", ") + ProjectSave::inPlaceNote(inPlaceBecause);
 }
 
 QString importedText(const QString &path, int functions, const QString &platform)
@@ -110,8 +117,8 @@ bool MainWindow::exportProject()
         showExportRefusal(checked.changes);
         return false;
     }
-    QString errorText;
-    if (!ProjectSave::write(path, checked.bytes, errorText)) {
+    QString errorText, inPlaceBecause;
+    if (!ProjectSave::write(path, checked.bytes, errorText, &inPlaceBecause)) {
         DialogSeam::showFileBox(tr("File Error"), tr("The project was not saved!"),
                                 tr("%1: %2").arg(QDir::toNativeSeparators(path), errorText));
         return false;
@@ -121,7 +128,8 @@ bool MainWindow::exportProject()
     const bool pdfWritten = writeReportPdf(pdfPath, errorText);
     if (!pdfWritten)
         showPdfFailure(path, pdfPath, errorText);
-    ui->statusbar->showMessage(exportedText(path, pdfPath, pdfWritten), statusMessageMs);
+    ui->statusbar->showMessage(exportedText(path, pdfPath, pdfWritten, inPlaceBecause),
+                               statusMessageMs);
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include "app/accessibility.h"
 #include "app/dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
@@ -7,7 +8,9 @@
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSessionManager>
@@ -28,7 +31,15 @@ constexpr int statusMessageMs = 10000;
 
 void MainWindow::setUpRecovery()
 {
-    recovery = RecoveryCopy::takeFreePlace();
+    recoveryProblem = new QLabel(this);
+    recoveryProblem->setObjectName(QStringLiteral("labelRecoveryProblem"));
+    recoveryProblem->setProperty("statusMessage", true);
+    recoveryProblem->hide();
+    ui->statusbar->addPermanentWidget(recoveryProblem);
+    QString errorText;
+    recovery = RecoveryCopy::takeFreePlace(RecoveryCopy::defaultFolder(), &errorText);
+    if (!recovery)
+        showRecoveryProblem(errorText);
     recoveryTimer = new QTimer(this);
     recoveryTimer->setSingleShot(true);
     recoveryTimer->setInterval(recoveryDelayMs);
@@ -47,7 +58,7 @@ void MainWindow::setUpRecovery()
 
 void MainWindow::updateRecoveryCopy()
 {
-    if (recoveryFrozen || !recovery)
+    if (recoveryFrozen)
         return;
     // Not restarted by later changes, so that steady work is still kept.
     if (hasUnexportedWork()) {
@@ -58,17 +69,20 @@ void MainWindow::updateRecoveryCopy()
     discardRecoveryCopy();
 }
 
+// A program that has no place yet (its folder could not be made) tries again.
 void MainWindow::writeRecoveryCopy()
 {
     recoveryTimer->stop();
-    if (recoveryFrozen || !recovery || !hasUnexportedWork())
+    if (recoveryFrozen || !hasUnexportedWork())
         return;
+    QString errorText;
+    if (!recovery)
+        recovery = RecoveryCopy::takeFreePlace(RecoveryCopy::defaultFolder(), &errorText);
     // As export writes it, without export's copy on the debug stream.
     QByteArray bytes = projectText(projectDocument());
     encryptProjectDataQuietly(bytes);
-    QString errorText;
-    if (!recovery->save(bytes, {shownFilePath, Clock::now()}, errorText))
-        showRecoveryFailure(errorText);
+    const bool kept = recovery && recovery->save(bytes, {titleFilePath(), Clock::now()}, errorText);
+    showRecoveryProblem(kept ? QString() : errorText);
 }
 
 void MainWindow::discardRecoveryCopy()
@@ -86,11 +100,34 @@ void MainWindow::showRecoveryFailure(const QString &errorText)
         tr("Unexported work could not be kept for recovery: %1").arg(errorText), statusMessageMs);
 }
 
+// Beside any other message, until a copy is kept again: work is at risk for
+// as long as it stands. A screen reader hears it when it comes and goes.
+void MainWindow::showRecoveryProblem(const QString &errorText)
+{
+    const QString text =
+        errorText.isEmpty()
+            ? QString()
+            : tr("Unexported work is not kept for recovery: %1: %2")
+                  .arg(QDir::toNativeSeparators(RecoveryCopy::defaultFolder()), errorText);
+    if (text == recoveryProblem->text())
+        return;
+    recoveryProblem->setText(text);
+    if (!text.isEmpty())
+        recoveryProblem->show();
+    Accessibility::announceStatus(recoveryProblem);
+    if (text.isEmpty())
+        recoveryProblem->hide();
+}
+
 void MainWindow::offerRecovery()
 {
     std::unique_ptr<RecoveryCopy> leftOver = RecoveryCopy::takeLeftOver();
     if (!leftOver)
         return;
+    if (!leftOver->damage().isEmpty()) {
+        offerDamagedCopy(std::move(leftOver));
+        return;
+    }
     QMessageBox box(this);
     box.setIcon(QMessageBox::Question);
     box.setWindowTitle(tr("Recover unexported work"));
@@ -112,6 +149,25 @@ void MainWindow::offerRecovery()
     default: // not answered (the program is ending): asked again at the next start
         break;
     }
+}
+
+// Nothing in it can be read back; it is kept, for someone who may mend it,
+// unless the user lets it go.
+void MainWindow::offerDamagedCopy(std::unique_ptr<RecoveryCopy> copy)
+{
+    QMessageBox box(this);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(tr("Recover unexported work"));
+    box.setText(tr("The program ended with work that was not exported, but its recovery copy "
+                   "is damaged."));
+    box.setInformativeText(copy->summary());
+    box.setDetailedText(QDir::toNativeSeparators(copy->projectPath()));
+    box.setStandardButtons(QMessageBox::Discard | QMessageBox::Cancel);
+    box.button(QMessageBox::Cancel)->setText(tr("Keep"));
+    box.setDefaultButton(QMessageBox::Discard);
+    QString errorText;
+    if (DialogSeam::execMessageBox(box) == QMessageBox::Discard && !copy->remove(errorText))
+        showRecoveryFailure(errorText);
 }
 
 // Read as import reads a file; the work stays unexported, under the name of

@@ -69,28 +69,36 @@ bool MainWindow::mayDiscardProject()
 void MainWindow::showProjectFile(const QString &path)
 {
     shownFilePath = path;
+    fileLeft = recorded.fileLeft = false;
     history->setClean();
     unexportedWorkChanged();
 }
 
+// The file is kept for the title of an undo back to its project.
 void MainWindow::showPlainTitle()
 {
-    shownFilePath.clear();
+    fileLeft = true;
     updateTitle();
+}
+
+QString MainWindow::titleFilePath() const
+{
+    return fileLeft ? QString() : shownFilePath;
 }
 
 // A project that was never exported or imported shows the plain title until
 // it holds work that could be lost.
 void MainWindow::updateTitle()
 {
-    setWindowFilePath(shownFilePath);
-    if (shownFilePath.isEmpty() && !hasUnexportedWork()) {
+    const QString filePath = titleFilePath();
+    setWindowFilePath(filePath);
+    if (filePath.isEmpty() && !hasUnexportedWork()) {
         setWindowTitle(plainTitle);
         setWindowModified(false);
         return;
     }
     // "[*][*]" shows as "[*]": a file name may hold the placeholder itself.
-    QString name = shownFilePath.isEmpty() ? tr("Untitled") : QFileInfo(shownFilePath).fileName();
+    QString name = filePath.isEmpty() ? tr("Untitled") : QFileInfo(filePath).fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(name + QStringLiteral("[*] \u2013 ") + plainTitle);
     setWindowModified(!history->isClean());

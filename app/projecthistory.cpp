@@ -7,6 +7,14 @@ bool sameProject(const ShownProject &a, const ShownProject &b)
     return a.platformIndex == b.platformIndex && a.project == b.project;
 }
 
+QList<QKeySequence> redoKeys(QList<QKeySequence> platformKeys)
+{
+    const QKeySequence ctrlY(QStringLiteral("Ctrl+Y"));
+    if (!platformKeys.contains(ctrlY))
+        platformKeys << ctrlY;
+    return platformKeys;
+}
+
 ProjectStep::ProjectStep(const QString &text, ShownProject before, ShownProject after, Show show)
     : before(std::move(before)), after(std::move(after)), show(std::move(show))
 {

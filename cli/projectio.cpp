@@ -113,8 +113,12 @@ bool Cli::writeFile(const QString &path, const QByteArray &bytes, bool force)
         err() << path << ": exists; give --force to replace it\n";
         return false;
     }
-    QString errorText;
-    return ProjectSave::write(path, bytes, errorText) || reportWriteError(path, errorText);
+    QString errorText, inPlaceBecause;
+    if (!ProjectSave::write(path, bytes, errorText, &inPlaceBecause))
+        return reportWriteError(path, errorText);
+    if (!inPlaceBecause.isEmpty())
+        err() << path << ": " << ProjectSave::inPlaceNote(inPlaceBecause) << '\n';
+    return true;
 }
 
 bool Cli::writeFile(const QString &path, bool force, const ProjectSave::Writer &writer)

@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -43,6 +44,18 @@ QString countedFunctions(int count)
                       : QCoreApplication::translate("RecoveryCopy", "%1 functions").arg(count);
 }
 
+// The system's reason why no folder can be made where folder would go, found
+// by making one beside the part of its path that exists: QDir tells none.
+QString whyNoFolderIn(const QString &folder)
+{
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && !QFileInfo(existing).isRoot())
+        existing = QFileInfo(existing).path();
+    const QTemporaryDir probe(existing + QStringLiteral("/recovery-XXXXXX"));
+    return probe.isValid() ? QCoreApplication::translate("RecoveryCopy", "it cannot be written")
+                           : probe.errorString();
+}
+
 } // namespace
 
 QString RecoveryCopy::defaultFolder()
@@ -68,10 +81,15 @@ bool RecoveryCopy::tryLock()
     return lock.tryLock(0);
 }
 
-std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(const QString &folder)
+std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(const QString &folder, QString *errorText)
 {
-    if (!QDir().mkpath(folder))
+    const auto noPlace = [errorText](const QString &why) {
+        if (errorText)
+            *errorText = why;
         return nullptr;
+    };
+    if (!QDir().mkpath(folder))
+        return noPlace(whyNoFolderIn(folder));
     // Places of running programs are locked; a copy left by one that ended
     // waits for the question at the next start and is never written over.
     // A program beyond a thousand at once goes without.
@@ -80,9 +98,9 @@ std::unique_ptr<RecoveryCopy> RecoveryCopy::takeFreePlace(const QString &folder)
         if (copy->tryLock() && !copy->exists())
             return copy;
         if (copy->lock.error() == QLockFile::PermissionError)
-            return nullptr;
+            return noPlace(whyNoFolderIn(folder));
     }
-    return nullptr;
+    return noPlace(QCoreApplication::translate("RecoveryCopy", "every place in it is taken"));
 }
 
 std::unique_ptr<RecoveryCopy> RecoveryCopy::takeLeftOver(const QString &folder)
@@ -136,10 +154,18 @@ QString RecoveryCopy::summary() const
     const QString source = note().sourcePath;
     const QString name = source.isEmpty() ? QCoreApplication::translate("RecoveryCopy", "Untitled")
                                           : QFileInfo(source).fileName();
+    const QString ended = lastAlive().toString(QStringLiteral("dd-MM-yyyy HH:mm"));
     const ProjectFileContent content = readProjectFile(projectPath(), programVersion());
+    if (content.check != ProjectCheck::Accepted)
+        return QCoreApplication::translate("RecoveryCopy", "%1, ended %2, cannot be read: %3")
+            .arg(name, ended, content.reason);
     return QCoreApplication::translate("RecoveryCopy", "%1, %2, ended %3")
-        .arg(name, countedFunctions(functionCount(content.document)),
-             lastAlive().toString(QStringLiteral("dd-MM-yyyy HH:mm")));
+        .arg(name, countedFunctions(functionCount(content.document)), ended);
+}
+
+QString RecoveryCopy::damage() const
+{
+    return readProjectFile(projectPath(), programVersion()).reason;
 }
 
 // The note goes first: a copy never lacks its note.

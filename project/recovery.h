@@ -27,8 +27,11 @@ public:
     // "recovery" in the program's data folder.
     static QString defaultFolder();
     // A place for this program's copy, locked until the object goes; null
-    // when the folder cannot be made or holds no place that can be locked.
-    static std::unique_ptr<RecoveryCopy> takeFreePlace(const QString &folder = defaultFolder());
+    // when the folder cannot be made or holds no place that can be locked,
+    // with the system's reason in errorText when given ("Not a directory",
+    // "Read-only file system").
+    static std::unique_ptr<RecoveryCopy> takeFreePlace(const QString &folder = defaultFolder(),
+                                                       QString *errorText = nullptr);
     // The newest copy left by a program that no longer runs, now locked for
     // this one; null when there is none.
     static std::unique_ptr<RecoveryCopy> takeLeftOver(const QString &folder = defaultFolder());
@@ -40,8 +43,12 @@ public:
     // When the program that wrote the copy was last known to run: its last
     // write or sign of life.
     QDateTime lastAlive() const;
-    // What the copy holds, in a line: "site.rccfg, 12 functions, ended 09-12-2026 14:32".
+    // What the copy holds, in a line: "site.rccfg, 12 functions, ended 09-12-2026 14:32";
+    // for a damaged copy why it cannot be read instead of what it holds:
+    // "site.rccfg, ended 09-12-2026 14:32, cannot be read: the file is empty".
     QString summary() const;
+    // Why the copy does not read as a project file (cut short, damaged); empty when it does.
+    QString damage() const;
 
     // False, with the system's reason in errorText, when the copy could not be
     // written; a copy written before is then left as it was.

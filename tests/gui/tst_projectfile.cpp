@@ -373,7 +373,7 @@ void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched()
 // replaces a good file, and the user is told why.
 void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
 {
-    const FullFileSystem disk;
+    FullFileSystem disk;
     if (!disk.unavailable().isEmpty())
         QSKIP(qPrintable(disk.unavailable()));
     const QString site = disk.filePath("site.rccfg"), pdf = disk.filePath("site.table.pdf");
@@ -407,6 +407,29 @@ void ProjectFileTest::failedExportKeepsTheOldFileAndSaysWhy()
     DialogSeam::reset();
     exportAs(path("no-such-folder/site"));
     expectOneBox("File Error", "The project was not saved!", "*");
+
+    // No new files in the folder: written in place, on a full disk the old bytes come back.
+    QByteArray big = R"({"PlatformType": "MV211", "Version": "v2.0.2", "Welcome": [)";
+    for (int i = 1; i < 30; ++i)
+        big += R"({"name": "W)" + QByteArray::number(i) + R"("}, )";
+    writeFile(path("big.rccfg"), big + R"({"name": "W"}]})", true);
+    importFrom(path("big.rccfg"));
+    writeFile(site, "old");
+    disk.fillLeaving(32 * 1024);
+    const QString closed = disk.closeFolder();
+    if (!closed.isEmpty())
+        QSKIP(qPrintable(closed));
+    DialogSeam::reset();
+    exportAs(site);
+    QCOMPARE(status(), "Exported " + QDir::toNativeSeparators(site) +
+                           " and site.table.pdf, written in place: no new file can be made in "
+                           "its folder (Permission denied)");
+    writeFile(site, "old");
+    disk.fillLeaving(0);
+    exportAs(site);
+    expectOneBox("File Error", "The project was not saved!",
+                 QDir::toNativeSeparators(site) + ": " + FullFileSystem::fullDiskReason());
+    QCOMPARE(readAll(site), QByteArray("old"));
 }
 
 // The text form would rename a function onto another: nothing is written,
@@ -416,7 +439,9 @@ void ProjectFileTest::exportRefusesWhatWouldNotReadBack()
     writeFile(path("spaces.rccfg"),
               R"({"PlatformType": "MV211", "Version": "v2.0.2", "Lighting": [)"
               R"({"name": "A  B", "Input": "IN1", "ControlOut-C1": "ENABLE"},)"
-              R"({"name": "AB", "Input": "IN2", "ControlOut-C2": "ENABLE"}]})",
+              R"({"name": "AB", "Input": "IN2", "ControlOut-C2": "ENABLE"}], "DigitalIO": [)"
+              R"({"name": "CD", "Input": "IN3", "Output": "C3"},)"
+              R"({"name": "C  D", "Input": "IN4", "Output": "C4"}]})",
               true);
     importFrom(path("spaces.rccfg"));
     const QStringList state = windowState();
@@ -425,7 +450,8 @@ void ProjectFileTest::exportRefusesWhatWouldNotReadBack()
         "Project not exported",
         "The project cannot be exported as it is: the file would not read back as this "
         "project.",
-        "Lighting \"A  B\": the name would be written as \"AB\", which another function "
+        "DigitalIO \"C  D\": the name would be written as \"CD\", which another function "
+        "has\nLighting \"A  B\": the name would be written as \"AB\", which another function "
         "has\n\nNothing was written. Rename or change these functions, then export again.");
     QCOMPARE(files(), QStringList{"spaces.rccfg"});
     QCOMPARE(windowState(), state);
@@ -728,6 +754,19 @@ void ProjectFileTest::stepsAreUndoneAndRedone_data()
         WindowTest::choose(child<QComboBox>(window.get(), "comboBox_PlatformType"), "MV210");
     }) << "DeviceType MV210" << -1
                               << "Welcome \"Welcome-1\": removed";
+    const auto noStep = [](const char *name, const SampleChange &action) {
+        QTest::newRow(name) << SampleChange() << action << QString() << -1 << QString();
+    };
+    noStep("refused save", [this] {
+        WindowTest::clickChild(window.get(), "lightingButton");
+        WindowTest::clickChild(window.get(), "pushButtonLightingSave");
+    });
+    noStep("unchanged save", [this] { press("Save", int(FunctionType::Lighting), 0); });
+    noStep("export", [this] { exportAs(path("again")); });
+    noStep("print", [this] {
+        DialogSeam::answerNextDialog(QDialog::Rejected);
+        WindowTest::clickChild(window.get(), "PrintButton");
+    });
 }
 
 // Each kind of step, taken back and done again through the Edit menu: what
@@ -757,6 +796,12 @@ void ProjectFileTest::stepsAreUndoneAndRedone()
     expectMarker(false);
 
     step();
+    if (text.isEmpty()) {
+        QCOMPARE(history->count(), 0);
+        QCOMPARE(changes(exported), QStringList());
+        QCOMPARE(DialogSeam::unexpectedCalls(), 0);
+        return;
+    }
     stepped = exported;
     QVERIFY2(changes(stepped).join('\n').contains(change), qPrintable(change));
     const QStringList steppedState = windowState() << masterOffLedMemory();
@@ -775,6 +820,9 @@ void ProjectFileTest::stepsAreUndoneAndRedone()
         QCOMPARE(windowState() << masterOffLedMemory(), undone ? exportedState : steppedState);
         QVERIFY(SampleProject::Snapshot() == (undone ? exportedRecords : steppedRecords));
         QCOMPARE(pages->currentIndex(), type + 1);
+        QCOMPARE(window->windowTitle(),
+                 QString(undone || type >= 0 ? "before.rccfg[*] \u2013 " : "") +
+                     "ZAREN800 Room Controller Configurator");
         if (type >= 0)
             expectNewItemPage(type, action->text());
         expectMarker(!undone);

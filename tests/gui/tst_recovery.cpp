@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -130,6 +131,7 @@ private slots:
     void endedProgramLeavesItsWork();
     void recoveryBox_data();
     void recoveryBox();
+    void copyAndTitleFollowUnexportedWork_data();
     void copyAndTitleFollowUnexportedWork();
 
 private:
@@ -202,18 +204,22 @@ void RecoveryTest::recoveryBox_data()
     QTest::newRow("Recover") << int(QMessageBox::Open);
     QTest::newRow("Discard") << int(QMessageBox::Discard);
     QTest::newRow("no answer") << int(QMessageBox::NoButton);
+    QTest::newRow("damaged, discarded") << int(QMessageBox::Discard);
+    QTest::newRow("damaged, kept") << int(QMessageBox::Cancel);
 }
 
 void RecoveryTest::recoveryBox()
 {
     QFETCH(int, answer);
+    const bool damaged = QByteArray(QTest::currentDataTag()).startsWith("damaged");
     const bool recovered = answer == QMessageBox::Open;
     const QString site = dir->filePath("site.rccfg");
     writeFile(site, sampleFileBytes());
     QString copyPath, errorText;
     {
         const std::unique_ptr<RecoveryCopy> leftOver = RecoveryCopy::takeFreePlace();
-        QVERIFY(leftOver->save(sampleFileBytes(), {site, QDateTime()}, errorText));
+        const QByteArray bytes = sampleFileBytes();
+        QVERIFY(leftOver->save(damaged ? bytes.left(96) : bytes, {site, QDateTime()}, errorText));
         copyPath = leftOver->projectPath();
     }
     const auto window = WindowTest::openWindow();
@@ -224,11 +230,16 @@ void RecoveryTest::recoveryBox()
     QCOMPARE(DialogSeam::shownBoxes().size(), 1);
     const DialogSeam::ShownBox box = DialogSeam::shownBoxes().first();
     QCOMPARE(box.title, "Recover unexported work");
-    QCOMPARE(box.text, "The program ended with work that was not exported.");
-    QVERIFY2(box.informativeText.startsWith("site.rccfg, 13 functions, ended "),
-             qPrintable(box.informativeText));
-    QCOMPARE(box.buttons, QMessageBox::Open | QMessageBox::Discard);
-    QCOMPARE(box.defaultButton, QMessageBox::Open);
+    QCOMPARE(box.text, damaged ? "The program ended with work that was not exported, but its "
+                                 "recovery copy is damaged."
+                               : "The program ended with work that was not exported.");
+    const QRegularExpression summary(
+        damaged ? "^site.rccfg, ended .*, cannot be read: the deciphered text is not JSON"
+                : "^site.rccfg, 13 functions, ended ");
+    QVERIFY2(box.informativeText.contains(summary), qPrintable(box.informativeText));
+    QCOMPARE(box.buttons, damaged ? QMessageBox::Discard | QMessageBox::Cancel
+                                  : QMessageBox::Open | QMessageBox::Discard);
+    QCOMPARE(box.defaultButton, damaged ? QMessageBox::Discard : QMessageBox::Open);
     QCOMPARE(window->windowTitle(),
              recovered ? "site.rccfg[*] \u2013 " + programTitle : programTitle);
     QCOMPARE(window->isWindowModified(), recovered);
@@ -242,14 +253,29 @@ void RecoveryTest::recoveryBox()
     QCOMPARE(window->windowTitle(), "site.rccfg[*] \u2013 " + programTitle);
 }
 
+void RecoveryTest::copyAndTitleFollowUnexportedWork_data()
+{
+    QTest::addColumn<QString>("blocker"); // a file for the folder, a folder for the note
+    QTest::newRow("copy kept") << QString();
+    QTest::newRow("folder is a file") << "file";
+    QTest::newRow("note is a folder") << "/1.json";
+}
+
 // A window never exported shows no sign of work until it holds some; the
 // copy is there while the work is, written within two seconds of a change.
+// While no copy can be kept the status bar says why, until one is.
 void RecoveryTest::copyAndTitleFollowUnexportedWork()
 {
+    QFETCH(QString, blocker);
+    const QString folder = RecoveryCopy::defaultFolder();
+    if (!blocker.isNull())
+        QDir().mkpath(blocker == "file" ? QFileInfo(folder).path() : folder + blocker);
+    if (blocker == "file")
+        writeFile(folder, "a file");
     const auto window = WindowTest::openWindow();
-    const auto copies = [] {
-        return QDir(RecoveryCopy::defaultFolder()).entryList({"*.rccfg"}, QDir::Files);
-    };
+    const QLabel *problem = child<QLabel>(window.get(), "labelRecoveryProblem");
+    QCOMPARE(problem->isVisible(), blocker == "file");
+    const auto copies = [&folder] { return QDir(folder).entryList({"*.rccfg"}, QDir::Files); };
     const auto save = [&window] {
         WindowTest::clickChild(window.get(), "DigitalioButton");
         WindowTest::choose(child<QComboBox>(window.get(), "comboBox_DigitalIOInput"), "IN1");
@@ -261,7 +287,15 @@ void RecoveryTest::copyAndTitleFollowUnexportedWork()
     save();
     QCOMPARE(window->windowTitle(), untitled);
     QVERIFY(window->isWindowModified());
-    QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, 3000);
+    if (blocker.isNull())
+        QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, 3000);
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(problem->text().contains(QRegularExpression(
+                                     "^Unexported work is not kept for recovery: " +
+                                     QRegularExpression::escape(QDir::toNativeSeparators(folder)) +
+                                     ": \\w")), // and the system's reason
+                                 3000);
+    QVERIFY(blocker.isNull() || QFile::remove(folder) || QDir().rmdir(folder + blocker));
 
     WindowTest::clickListItem(child<QListWidget>(window.get(), "listWidget_Dgitialio"), 0);
     WindowTest::clickChild(window.get(), "pushButtonDigitalIODelete");
@@ -269,6 +303,8 @@ void RecoveryTest::copyAndTitleFollowUnexportedWork()
     QCOMPARE(copies(), QStringList());
 
     save();
+    QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, 3000);
+    QVERIFY(!problem->isVisible());
     DialogSeam::answerNextBox(QMessageBox::Yes);
     WindowTest::clickChild(window.get(), "SettingsButton");
     QCOMPARE(window->windowTitle(), programTitle);

@@ -23,8 +23,12 @@ public:
     void fillLeaving(qint64 bytes) const;
     // The system's words for a write that found the disk full.
     static QString fullDiskReason();
+    // From now on the calling thread can write the files there but make none (root
+    // works there as nobody); empty when so, else why not (for QSKIP).
+    QString closeFolder();
 
 private:
     QTemporaryDir dir;
     QString why;
+    bool closed = false;
 };

@@ -1,10 +1,13 @@
 #include "support/fullfilesystem.h"
 
+#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <sched.h>
+#include <sys/fsuid.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Only root can: a user namespace (unshare -r) needs a process of one thread,
@@ -23,6 +26,8 @@ FullFileSystem::FullFileSystem()
 
 FullFileSystem::~FullFileSystem()
 {
+    if (closed)
+        setfsuid(0);
     if (why.isEmpty())
         umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
 }
@@ -30,4 +35,14 @@ FullFileSystem::~FullFileSystem()
 QString FullFileSystem::fullDiskReason()
 {
     return qt_error_string(ENOSPC);
+}
+
+QString FullFileSystem::closeFolder()
+{
+    for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::Files))
+        chmod(QFile::encodeName(file.filePath()).constData(), 0666);
+    chmod(QFile::encodeName(dir.path()).constData(), 0555);
+    setfsuid(65534);
+    closed = true;
+    return {};
 }

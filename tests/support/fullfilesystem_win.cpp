@@ -28,3 +28,8 @@ QString FullFileSystem::fullDiskReason()
 {
     return qt_error_string(ERROR_DISK_FULL);
 }
+
+QString FullFileSystem::closeFolder()
+{
+    return QStringLiteral("Wine has no folder rights that forbid new files");
+}
