@@ -15,11 +15,16 @@
 namespace
 {
 
-// The recovery copies of windows under test go to a data folder of the test
-// run's own, never to the user's.
+// The recovery copies, the settings (Open Recent) and the desktop's list of
+// recent files of windows under test go to folders of the test run's own,
+// never to the user's.
 struct TemporaryDataFolder {
     QTemporaryDir folder;
-    TemporaryDataFolder() { qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit()); }
+    TemporaryDataFolder()
+    {
+        qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", folder.filePath("config").toLocal8Bit());
+    }
 } temporaryDataFolder;
 
 } // namespace
