@@ -281,6 +281,9 @@ private:
     // Checks the file, then replaces the project by it; false, after the
     // box saying why, when the file is refused and the project kept.
     bool loadProjectFile(const QString &path);
+    // Shows how the open project differs from a project file the user picks;
+    // the project stays as it is.
+    void compareWithFile();
 
     // The recovery copy of unexported work (app/mainwindow_recovery.cpp)
     void setUpRecovery();
@@ -295,10 +298,6 @@ private:
     void showRecoveryFailure(const QString &errorText);
     // The session manager asks before a logout.
     void commitSessionData(QSessionManager &manager);
-
-    // Shows how the open project differs from a project file the user picks;
-    // the project stays as it is.
-    void compareWithFile();
 
     // The File menu's entries beside the form's, and Open Recent (app/mainwindow_files.cpp)
     void setUpFileMenu();

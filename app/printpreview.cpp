@@ -13,7 +13,7 @@
 namespace
 {
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
@@ -37,9 +37,9 @@ void sayNoPrinter(QPrintPreviewDialog &dialog)
     auto *toolBar = dialog.findChild<QToolBar *>();
     if (!print || !toolBar)
         return;
-    const QString note = tr("No printer is installed");
+    const QString note = translated("No printer is installed");
     print->setEnabled(false);
-    print->setText(tr("Print (no printer is installed)"));
+    print->setText(translated("Print (no printer is installed)"));
     auto *label = new QLabel(QStringLiteral(" %1 ").arg(note), toolBar);
     label->setObjectName(QStringLiteral("noPrinterNote"));
     label->setAccessibleName(note);
@@ -60,5 +60,8 @@ void showPrintPreview(QPrinter &printer, const QString &title,
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
     if (QPrinterInfo::availablePrinterNames().isEmpty())
         sayNoPrinter(dialog);
+    // As large as the window it previews for, and never narrower than its tool bar.
+    if (parent)
+        dialog.resize(dialog.sizeHint().expandedTo(parent->window()->size()));
     DialogSeam::execDialog(dialog);
 }

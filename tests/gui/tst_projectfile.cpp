@@ -541,6 +541,7 @@ void ProjectFileTest::openRecentOutlivesTheWindowAndForgetsGoneFiles()
     recentEntries().last()->trigger();
     QCOMPARE(recentTexts(), (QStringList{"", "&Clear Menu"}));
     QVERIFY(!child<QMenu>(window.get(), "menuOpen_Recent")->menuAction()->isEnabled());
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
 
     if (QSysInfo::kernelType() != "linux")
         return; // the desktop's list is the platform's own
