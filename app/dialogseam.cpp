@@ -13,7 +13,7 @@ struct Script {
     bool active = false;
     QQueue<QMessageBox::StandardButton> boxAnswers;
     QQueue<QString> fileAnswers;
-    QQueue<int> dialogAnswers;
+    QQueue<std::function<int(QDialog &)>> dialogAnswers;
     QList<DialogSeam::ShownBox> boxes;
     QStringList captions;
     QStringList directories;
@@ -120,7 +120,7 @@ int DialogSeam::execDialog(QDialog &dialog)
         ++s.unexpected;
         return QDialog::Rejected;
     }
-    return s.dialogAnswers.dequeue();
+    return s.dialogAnswers.dequeue()(dialog);
 }
 
 void DialogSeam::startScripting()
@@ -145,7 +145,12 @@ void DialogSeam::answerNextFileName(const QString &fileName)
 
 void DialogSeam::answerNextDialog(int result)
 {
-    script().dialogAnswers.enqueue(result);
+    inspectNextDialog([result](QDialog &) { return result; });
+}
+
+void DialogSeam::inspectNextDialog(const std::function<int(QDialog &)> &answer)
+{
+    script().dialogAnswers.enqueue(answer);
 }
 
 const QList<DialogSeam::ShownBox> &DialogSeam::shownBoxes()

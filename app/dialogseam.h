@@ -4,6 +4,7 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QDialog;
 class QWidget;
@@ -51,6 +52,8 @@ public:
     static void answerNextBox(QMessageBox::StandardButton button);
     static void answerNextFileName(const QString &fileName);
     static void answerNextDialog(int result);
+    // The next dialog is handed to answer, which looks at it and returns its result.
+    static void inspectNextDialog(const std::function<int(QDialog &)> &answer);
 
     // What the scripted calls were shown, oldest first.
     static const QList<ShownBox> &shownBoxes();

@@ -79,6 +79,7 @@ MainWindow::MainWindow(QWidget *parent)
     fitToWorkArea(this);
     addDesktopActions(this, *ui);
     setUpWiring();
+    setUpFileMenu();
 
     restartAction = new QAction(this);
     restartAction->setText(tr("Restart"));

@@ -24,6 +24,8 @@ class QListWidgetItem;
 class QToolButton;
 class QUndoStack;
 class DevicePictureView;
+class QMenu;
+struct WiringSheet;
 
 namespace Ui
 {
@@ -283,6 +285,9 @@ private:
     // Checks the file, then replaces the project by it; false, after the
     // box saying why, when the file is refused and the project kept.
     bool loadProjectFile(const QString &path);
+    // Shows how the open project differs from a project file the user picks;
+    // the project stays as it is.
+    void compareWithFile();
 
     // The recovery copy of unexported work (app/mainwindow_recovery.cpp)
     void setUpRecovery();
@@ -301,11 +306,24 @@ private:
     // The session manager asks before a logout.
     void commitSessionData(QSessionManager &manager);
 
+    // The File menu's entries beside the form's, and Open Recent (app/mainwindow_files.cpp)
+    void setUpFileMenu();
+    // Fills Open Recent from the list that every running program shares.
+    void showRecentFiles();
+    void openRecentFile(const QString &path);
+    // A file exported or imported: first in Open Recent and the desktop's list.
+    void rememberProjectFile(const QString &path);
+    QMenu *recentMenu = nullptr;
+
     // Report output (app/mainwindow_report.cpp)
+    void previewReport();
 
     // The Home page's terminal picture and the wiring sheet (app/mainwindow_wiring.cpp)
     void setUpWiring();
     void exportWiringSheet();
+    void previewWiringSheet();
+    // The sheet of the open project; its heading names fileName.
+    WiringSheet wiringSheet(const QString &fileName) const;
     DevicePictureView *devicePicture = nullptr;
 
     Ui::MainWindow *ui;

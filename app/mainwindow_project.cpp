@@ -1,9 +1,11 @@
+#include "app/comparewindow.h"
 #include "app/typeviews.h"
 #include "dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
 #include "model/stores.h"
 #include "project/exportcheck.h"
+#include "project/projectdiff.h"
 #include "project/projectdocument.h"
 #include "project/projectsave.h"
 #include "ui_mainwindow.h"
@@ -124,6 +126,7 @@ bool MainWindow::exportProject()
         return false;
     }
     showProjectFile(path);
+    rememberProjectFile(path);
     const QString pdfPath = reportPdfPath(path);
     const bool pdfWritten = writeReportPdf(pdfPath, errorText);
     if (!pdfWritten)
@@ -160,6 +163,7 @@ void MainWindow::importProjectFile(const QString &path)
     if (!loadProjectFile(path))
         return;
     showProjectFile(path);
+    rememberProjectFile(path);
     ui->statusbar->showMessage(
         importedText(path, savedFunctionCount(), ui->comboBox_PlatformType->currentText()),
         statusMessageMs);
@@ -203,4 +207,21 @@ bool MainWindow::loadProjectFile(const QString &path)
 void MainWindow::on_actionImport_Project_triggered()
 {
     on_ImportButton_clicked();
+}
+
+// The file is read as import reads it, and refused with import's box; the
+// export time is no difference, the DeviceType and the version are.
+void MainWindow::compareWithFile()
+{
+    const QString path =
+        DialogSeam::getOpenFileName(this, tr("Compare With"), startingPath(), tr(importFilter));
+    if (path.isEmpty())
+        return;
+    const ProjectFileContent content = readProjectFile(path, versionText);
+    if (content.check != ProjectCheck::Accepted) {
+        showImportRejection(path, content);
+        return;
+    }
+    CompareWindow window(path, diffProjects(projectDocument(), content.document), this);
+    DialogSeam::execDialog(window);
 }

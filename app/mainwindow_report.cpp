@@ -1,3 +1,4 @@
+#include "app/printpreview.h"
 #include "dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
@@ -9,6 +10,21 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+
+namespace
+{
+
+// The report's paper, for printing and its preview alike: A4 landscape, the
+// whole sheet, so that the report's own border is its only margin.
+void setUpReportPrinter(QPrinter &printer)
+{
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+}
+
+} // namespace
 
 QString MainWindow::buildConfigurationReport() const
 {
@@ -25,10 +41,7 @@ bool MainWindow::writeReportPdf(const QString &path, QString &errorText) const
 void MainWindow::on_PrintButton_clicked()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::NativeFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setFullPage(true);
+    setUpReportPrinter(printer);
     QPrintDialog dialog(&printer, this);
     if (DialogSeam::execDialog(dialog) == QDialog::Rejected)
         return;
@@ -38,4 +51,15 @@ void MainWindow::on_PrintButton_clicked()
 void MainWindow::on_actionPrint_Project_triggered()
 {
     on_PrintButton_clicked();
+}
+
+// The report as it is now, once: the preview and what it prints bear the same time.
+void MainWindow::previewReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setUpReportPrinter(printer);
+    const QString report = buildConfigurationReport();
+    showPrintPreview(
+        printer, tr("Print Preview"), [&report](QPrinter *target) { printReport(report, target); },
+        this);
 }

@@ -1,4 +1,5 @@
 #include "app/devicepictureview.h"
+#include "app/printpreview.h"
 #include "dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
@@ -11,6 +12,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QStandardPaths>
 
 void MainWindow::setUpWiring()
@@ -43,12 +47,33 @@ void MainWindow::exportWiringSheet()
     if (path != chosenPath && QFileInfo::exists(path) &&
         !DialogSeam::askReplace(this, tr("Export Wiring Sheet"), path))
         return;
-    const WiringSheet sheet{QFileInfo(path).fileName(), ui->comboBox_PlatformType->currentText(),
-                            createTimeText(Clock::now()), terminalView(currentPlatform())};
+    const WiringSheet sheet = wiringSheet(QFileInfo(path).fileName());
     QString errorText;
     const bool written = ProjectSave::write(
         path, [&sheet](QIODevice *file) { return writeWiringSheet(sheet, file); }, errorText);
     if (!written)
         DialogSeam::showFileBox(tr("File Error"), tr("The wiring sheet was not saved!"),
                                 tr("%1: %2").arg(QDir::toNativeSeparators(path), errorText));
+}
+
+WiringSheet MainWindow::wiringSheet(const QString &fileName) const
+{
+    return {fileName, ui->comboBox_PlatformType->currentText(), createTimeText(Clock::now()),
+            terminalView(currentPlatform())};
+}
+
+// On paper the sheet names the project it shows: the file last exported or
+// imported, else "Untitled", as the title does.
+void MainWindow::previewWiringSheet()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    const WiringSheet sheet =
+        wiringSheet(shownFilePath.isEmpty() ? tr("Untitled") : QFileInfo(shownFilePath).fileName());
+    showPrintPreview(
+        printer, tr("Preview Wiring Sheet"),
+        [&sheet](QPrinter *target) { printWiringSheet(sheet, target); }, this);
 }

@@ -1,9 +1,12 @@
 #include "project/projectdiff.h"
 
+#include "model/stores.h"
 #include "project/projectdocument.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QStringList>
+#include <algorithm>
 
 namespace
 {
@@ -72,9 +75,33 @@ void diffType(const QString &type, const QJsonValue &before, const QJsonValue &a
             keptAfter.append(name);
     }
     if (kept != keptAfter)
-        differences.append({Difference::Kind::Reordered, type, {}, {}, {}, {}});
+        differences.append({Difference::Kind::Reordered,
+                            type,
+                            {},
+                            {},
+                            QJsonArray::fromStringList(kept),
+                            QJsonArray::fromStringList(keptAfter)});
     for (const QString &name : kept)
         diffFields(type, name, a.byName.value(name), b.byName.value(name), differences);
+}
+
+// A type's title as the window's lists name it ("Air Conditioner"); a member
+// that is no type of the program keeps its key.
+QString shownType(const QString &key)
+{
+    for (int type = 0; type < functionTypeCount; ++type) {
+        if (typeLabel(FunctionType(type)) == key)
+            return typeTitle(FunctionType(type));
+    }
+    return key;
+}
+
+// The document's own members under the window's words.
+QString shownField(const Difference &difference)
+{
+    if (difference.type.isEmpty() && difference.field == QLatin1String("PlatformType"))
+        return QStringLiteral("DeviceType");
+    return difference.field;
 }
 
 } // namespace
@@ -111,4 +138,32 @@ QVector<Difference> diffProjects(const QJsonObject &before, const QJsonObject &a
             differences.append({Difference::Kind::Changed, {}, {}, key, a, b});
     }
     return differences;
+}
+
+QVector<Difference> groupedByType(QVector<Difference> differences)
+{
+    std::stable_partition(differences.begin(), differences.end(),
+                          [](const Difference &difference) { return difference.type.isEmpty(); });
+    return differences;
+}
+
+QStringList differenceCells(const Difference &difference)
+{
+    const QString type =
+        difference.type.isEmpty() ? QStringLiteral("Project") : shownType(difference.type);
+    const QString missing = shownValue(QJsonValue(QJsonValue::Undefined));
+    const QString present = QStringLiteral("present");
+    switch (difference.kind) {
+    case Difference::Kind::Added:
+        return {type, difference.name, QString(), missing, present};
+    case Difference::Kind::Removed:
+        return {type, difference.name, QString(), present, missing};
+    case Difference::Kind::Reordered:
+        return {type, QString(), QStringLiteral("order"), shownValue(difference.before),
+                shownValue(difference.after)};
+    case Difference::Kind::Changed:
+        break;
+    }
+    return {type, difference.name, shownField(difference), shownValue(difference.before),
+            shownValue(difference.after)};
 }

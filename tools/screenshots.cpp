@@ -1,13 +1,17 @@
 // Takes the README's screenshots from the real window: builds one hotel room
 // with every function type through the editors, as a user would, then grabs
-// the Home page, each editor page showing a saved function, and the first
-// pages of the PDF report that Export writes and of the wiring sheet.
+// the Home page, each editor page showing a saved function, the first pages
+// of the PDF report that Export writes and of the wiring sheet, the report's
+// print preview and the window that compares the room with a changed copy.
 //
 // Usage (offscreen): zaren800-screenshots OUTPUT_DIRECTORY
 
 #include "app/dialogseam.h"
 #include "mainwindow.h"
 #include "model/clock.h"
+#include "model/version.h"
+#include "project/envelope.h"
+#include "project/projectdocument.h"
 #include "support/windowtest.h"
 
 #include <QAction>
@@ -16,6 +20,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -191,13 +197,51 @@ void saveFirstPage(const QString &pdf, const QDir &out, const char *file)
 }
 
 // Export writes the project and its PDF report; the first page becomes report.png.
-void shootReport(MainWindow &window, const QDir &out)
+void shootReport(MainWindow &window, const QString &project, const QDir &out)
 {
-    QTemporaryDir exportDir;
-    const QString project = exportDir.filePath("room-101.rccfg");
     DialogSeam::answerNextFileName(project);
     WindowTest::clickChild(&window, "ExportButton");
-    saveFirstPage(exportDir.filePath("room-101.table.pdf"), out, "report.png");
+    saveFirstPage(reportPdfPath(project), out, "report.png");
+}
+
+// A dialog the window opens, grabbed as it shows itself at that size.
+void shootDialog(MainWindow &window, const char *action, const QSize &size, const QDir &out,
+                 const char *file)
+{
+    DialogSeam::inspectNextDialog([&](QDialog &dialog) {
+        dialog.resize(size);
+        dialog.show();
+        QTest::qWait(200);
+        saveImage(dialog.grab().toImage(), out, file);
+        return int(QDialog::Rejected);
+    });
+    child<QAction>(&window, action)->trigger();
+}
+
+// File > Compare With... on a copy of the room as a colleague changed it: a
+// debounce time, one function more, one less.
+void shootCompare(MainWindow &window, const QString &project, const QDir &out)
+{
+    QJsonObject document = readProjectFile(project, programVersion()).document;
+    QJsonArray lighting = document["Lighting"].toArray();
+    QJsonObject roomLights = lighting.at(1).toObject();
+    roomLights["DebounceTime"] = "100 ms";
+    document["Lighting"] = QJsonArray{lighting.at(0), roomLights};
+    QJsonArray digitalIO = document["DigitalIO"].toArray();
+    QJsonObject towels = digitalIO.at(0).toObject();
+    towels["name"] = "Towel Heater";
+    towels["Input"] = "IN11";
+    digitalIO.append(towels);
+    document["DigitalIO"] = digitalIO;
+    QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Compact);
+    encryptProjectData(bytes);
+    const QString changed = QFileInfo(project).dir().filePath("room-101-stick.rccfg");
+    QFile file(changed);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(changed));
+    file.close();
+    DialogSeam::answerNextFileName(changed);
+    shootDialog(window, "actionCompare_With", QSize(760, 280), out, "compare.png");
 }
 
 // File > Export Wiring Sheet; the first page becomes wiring.png.
@@ -239,8 +283,12 @@ int main(int argc, char *argv[])
         WindowTest::clickListItem(child<QListWidget>(window.get(), page.list), page.row);
         saveImage(window->grab().toImage(), out, page.file);
     }
-    shootReport(*window, out);
+    QTemporaryDir exportDir;
+    const QString project = exportDir.filePath("room-101.rccfg");
+    shootReport(*window, project, out);
     shootWiringSheet(*window, out);
+    shootDialog(*window, "actionPrint_Preview", QSize(1100, 760), out, "preview.png");
+    shootCompare(*window, project, out);
 
     if (DialogSeam::unexpectedCalls() != 0)
         qFatal("a dialog was not expected");

@@ -515,13 +515,18 @@ void FormTest::windowMenusAndActions()
              (QStringList{"actionAbout=&About ZAREN800 Room Controller Configurator ",
                           "actionAboutQt=About &Qt "}));
     const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence(key).toString(); };
-    QCOMPARE(menuEntries(find<QMenu>("menuFile")),
-             (QStringList{"actionImport_Project=&Import Project " + keys(QKeySequence::Open),
-                          "actionExport_Project=&Export Project Ctrl+E",
-                          QString::fromUtf8("actionExport_Wiring_Sheet=Export &Wiring Sheet\u2026 "
-                                            "Ctrl+Shift+E"),
-                          "actionPrint_Project=&Print Project " + keys(QKeySequence::Print), "-",
-                          "actionExit=E&xit " + keys(QKeySequence::Quit)}));
+    QCOMPARE(
+        menuEntries(find<QMenu>("menuFile")),
+        (QStringList{"actionImport_Project=&Import Project " + keys(QKeySequence::Open),
+                     "actionOpen_Recent=Open &Recent ",
+                     QString::fromUtf8("actionCompare_With=&Compare With\u2026 "),
+                     "actionExport_Project=&Export Project Ctrl+E",
+                     QString::fromUtf8("actionExport_Wiring_Sheet=Export &Wiring Sheet\u2026 "
+                                       "Ctrl+Shift+E"),
+                     "actionPrint_Project=&Print Project " + keys(QKeySequence::Print),
+                     QString::fromUtf8("actionPrint_Preview=Print Pre&view\u2026 "),
+                     QString::fromUtf8("actionPreview_Wiring_Sheet=Preview Wiring &Sheet\u2026 "),
+                     "-", "actionExit=E&xit " + keys(QKeySequence::Quit)}));
     QCOMPARE(menuEntries(find<QMenu>("menuEdit")),
              (QStringList{"actionUndo=Undo " + keys(QKeySequence::Undo),
                           "actionRedo=Redo " + keys(QKeySequence::Redo)}));

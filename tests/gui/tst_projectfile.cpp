@@ -6,23 +6,31 @@
 #include "project/envelope.h"
 #include "project/projectdiff.h"
 #include "project/projectdocument.h"
+#include "project/recentfiles.h"
 #include "support/fullfilesystem.h"
 #include "support/sampleproject.h"
 #include "support/windowtest.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolBox>
 #include <QUndoStack>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 using SampleChange = std::function<void()>;
@@ -110,6 +118,8 @@ private slots:
     void importInheritsNoLocks();
     void rejectedFilesLeaveTheProjectUntouched_data();
     void rejectedFilesLeaveTheProjectUntouched();
+    void compareListsEachDifferenceAndChangesNothing();
+    void openRecentOutlivesTheWindowAndForgetsGoneFiles();
     void failedExportKeepsTheOldFileAndSaysWhy();
     void exportRefusesWhatWouldNotReadBack();
     void reportPdfIsWrittenBesideEachExport();
@@ -127,6 +137,10 @@ private:
     QStringList files() const { return QDir(dir->path()).entryList(QDir::Files); }
     void exportAs(const QString &chosenPath);
     void importFrom(const QString &filePath);
+    void compareWith(const QString &filePath);
+    // Open Recent's entries as the File menu shows them.
+    QList<QAction *> recentEntries() const;
+    QStringList recentTexts() const;
     QStringList titles() const;
     QStringList listItems(const char *listName) const;
     // Lists, titles, catalogue counters and platform: what an import may change.
@@ -170,6 +184,26 @@ void ProjectFileTest::importFrom(const QString &filePath)
 {
     DialogSeam::answerNextFileName(filePath);
     WindowTest::clickChild(window.get(), "ImportButton");
+}
+
+void ProjectFileTest::compareWith(const QString &filePath)
+{
+    DialogSeam::answerNextFileName(filePath);
+    child<QAction>(window.get(), "actionCompare_With")->trigger();
+}
+
+QList<QAction *> ProjectFileTest::recentEntries() const
+{
+    emit child<QMenu>(window.get(), "menuFile")->aboutToShow();
+    return child<QMenu>(window.get(), "menuOpen_Recent")->actions();
+}
+
+QStringList ProjectFileTest::recentTexts() const
+{
+    QStringList texts;
+    for (const QAction *entry : recentEntries())
+        texts << entry->text();
+    return texts;
 }
 
 QStringList ProjectFileTest::titles() const
@@ -324,31 +358,39 @@ void ProjectFileTest::importInheritsNoLocks()
     QCOMPARE(WindowTest::findings(window.get()), QStringList());
 }
 
+// Compare With refuses what import refuses, in import's words.
 void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched_data()
 {
+    QTest::addColumn<QString>("way");      // import or compare
     QTest::addColumn<QByteArray>("bytes"); // none: the file does not exist
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("informative");
     const QString invalid =
         "The selected file content is not valid. Please select a correct \"rccfg\" file.";
-    QTest::newRow("missing") << QByteArray() << "File Error"
-                             << "The file could not be opened!"
-                             << "*";
-    QTest::newRow("garbage") << QByteArray("\x01{ not json") << "File Error"
-                             << "The file is not valid!" << invalid;
-    QTest::newRow("not an object") << QByteArray("[1, 2]") << "File Error"
-                                   << "The file is not valid!" << invalid;
-    QTest::newRow("no platform") << QByteArray(R"({"Version": "v2.0.2", "Welcome": []})")
-                                 << QString() << invalid << QString();
-    QTest::newRow("other version")
-        << QByteArray(R"({"PlatformType": "MV210", "Version": "v2.0.3", "Welcome": []})")
-        << QString() << "The selected file version is not compatible. Version is on the home page."
-        << QString();
+    for (const QString way : {"import", "compare"}) {
+        const QByteArray row = way.toLatin1() + ", ";
+        QTest::newRow(row + "missing") << way << QByteArray() << "File Error"
+                                       << "The file could not be opened!"
+                                       << "*";
+        QTest::newRow(row + "garbage") << way << QByteArray("\x01{ not json") << "File Error"
+                                       << "The file is not valid!" << invalid;
+        QTest::newRow(row + "not an object") << way << QByteArray("[1, 2]") << "File Error"
+                                             << "The file is not valid!" << invalid;
+        QTest::newRow(row + "no platform")
+            << way << QByteArray(R"({"Version": "v2.0.2", "Welcome": []})") << QString() << invalid
+            << QString();
+        QTest::newRow(row + "other version")
+            << way << QByteArray(R"({"PlatformType": "MV210", "Version": "v2.0.3", "Welcome": []})")
+            << QString()
+            << "The selected file version is not compatible. Version is on the home page."
+            << QString();
+    }
 }
 
 void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched()
 {
+    QFETCH(QString, way);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, title);
     QFETCH(QString, text);
@@ -359,7 +401,10 @@ void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched()
     if (!bytes.isEmpty())
         writeFile(path("bad.rccfg"), bytes, true);
 
-    importFrom(path("bad.rccfg"));
+    if (way == "import")
+        importFrom(path("bad.rccfg"));
+    else
+        compareWith(path("bad.rccfg"));
 
     expectOneBox(title, text, informative);
     // The core's words for why (their own tests hold them), with the file.
@@ -367,6 +412,156 @@ void ProjectFileTest::rejectedFilesLeaveTheProjectUntouched()
              rejectionDetails(path("bad.rccfg"), readProjectFile(path("bad.rccfg"), "v2.0.2")));
     QVERIFY(SampleProject::Snapshot() == stores);
     QCOMPARE(windowState(), state);
+}
+
+// A file with one field changed, one function added and one removed, on the
+// other controller, whose difference comes first; the same file gives the
+// sentence; Ctrl+C copies in the companion's words, Escape closes.
+void ProjectFileTest::compareListsEachDifferenceAndChangesNothing()
+{
+    openSampleProject();
+    const SampleProject::Snapshot stores;
+    const QStringList state = windowState();
+    QJsonObject document = readProjectFile(path("sample.rccfg"), "v2.0.2").document;
+    QJsonArray lighting = document["Lighting"].toArray();
+    QJsonObject hall = lighting.at(0).toObject();
+    hall["DebounceTime"] = "20 ms";
+    lighting = {hall};
+    document["Lighting"] = lighting;
+    document["PlatformType"] = "MV210";
+    document["DigitalIO"] = QJsonArray{document["DigitalIO"].toArray().at(0),
+                                       QJsonObject{{"name", "Fan"}, {"Input", "IN12"}}};
+    writeFile(path("stick.rccfg"), QJsonDocument(document).toJson(QJsonDocument::Compact), true);
+
+    QStringList rows;
+    QString copied;
+    bool tableHasKeyboard = false, closedByEscape = false;
+    DialogSeam::inspectNextDialog([&](QDialog &dialog) {
+        const auto *table = child<QTableWidget>(&dialog, "compareTable");
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells << table->item(row, column)->text();
+            rows << cells.join(" | ");
+        }
+        dialog.show();
+        dialog.activateWindow();
+        // A dialog counts as active while its parent is: wait for the keyboard itself.
+        if (!QTest::qWaitFor(
+                [&] { return QGuiApplication::focusWindow() == dialog.windowHandle(); }))
+            return int(QDialog::Rejected);
+        tableHasKeyboard = QApplication::focusWidget() == table;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        closedByEscape = !dialog.isVisible();
+        return dialog.result();
+    });
+    compareWith(path("stick.rccfg"));
+    QCOMPARE(rows,
+             (QStringList{"Project |  | DeviceType | \"MV211\" | \"MV210\"",
+                          QString::fromUtf8("Digital I/O | Fan |  | (missing) | present"),
+                          QString::fromUtf8("Lighting | Küche Licht |  | present | (missing)"),
+                          "Lighting | Hall Lights | DebounceTime | \"100 ms\" | \"20 ms\""}));
+    QCOMPARE(copied, QString::fromUtf8("PlatformType \"MV211\" -> \"MV210\"\n"
+                                       "DigitalIO \"Fan\": added\n"
+                                       "Lighting \"Küche Licht\": removed\n"
+                                       "Lighting \"Hall Lights\": DebounceTime \"100 ms\" -> "
+                                       "\"20 ms\"\n"));
+    QVERIFY(tableHasKeyboard);
+    QVERIFY(closedByEscape);
+
+    QString summary;
+    DialogSeam::inspectNextDialog([&](QDialog &dialog) {
+        summary = child<QLabel>(&dialog, "compareSummary")->text();
+        rows = QStringList{QString::number(dialog.findChildren<QTableWidget *>().size())};
+        return int(QDialog::Rejected);
+    });
+    compareWith(path("sample.rccfg"));
+    QCOMPARE(summary, "The open project and sample.rccfg hold the same configuration.");
+    QCOMPARE(rows, QStringList{"0"}); // no table
+
+    QVERIFY(SampleProject::Snapshot() == stores);
+    QCOMPARE(windowState(), state);
+    QVERIFY(!window->isWindowModified());
+    QVERIFY(DialogSeam::shownBoxes().isEmpty());
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
+}
+
+// Eight files, newest first, folders where names repeat; a new window reads
+// them again; a file that is gone is said to be and leaves; the desktop's
+// list gains each file once and keeps what other programs put there.
+void ProjectFileTest::openRecentOutlivesTheWindowAndForgetsGoneFiles()
+{
+    RecentFiles().clear();
+    const QString desktopList =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        "/recently-used.xbel";
+    writeFile(desktopList, R"(<?xml version="1.0" encoding="UTF-8"?>
+<xbel version="1.0" xmlns:bookmark="http://www.freedesktop.org/standards/desktop-bookmarks"
+      xmlns:mime="http://www.freedesktop.org/standards/shared-mime-info">
+  <bookmark href="file:///home/other/notes.txt" added="2024-01-01T00:00:00Z"/>
+</xbel>
+)");
+    const QByteArray empty = R"({"PlatformType": "MV211", "Version": "v2.0.2"})";
+    for (int n = 1; n <= 7; ++n) {
+        writeFile(path(QString("r%1.rccfg").arg(n)), empty, true);
+        importFrom(path(QString("r%1.rccfg").arg(n)));
+    }
+    exportAs(path("site"));
+    QVERIFY(QDir(dir->path()).mkdir("stick"));
+    writeFile(path("stick/site.rccfg"), empty, true);
+    importFrom(path("stick/site.rccfg"));
+    const QStringList eight{"&1 site.rccfg (" + QDir::toNativeSeparators(path("stick")) + ")",
+                            "&2 site.rccfg (" + QDir::toNativeSeparators(dir->path()) + ")",
+                            "&3 r7.rccfg",
+                            "&4 r6.rccfg",
+                            "&5 r5.rccfg",
+                            "&6 r4.rccfg",
+                            "&7 r3.rccfg",
+                            "&8 r2.rccfg",
+                            "",
+                            "&Clear Menu"};
+    QCOMPARE(recentTexts(), eight);
+
+    window.reset();
+    window = WindowTest::openWindow();
+    QCOMPARE(recentTexts(), eight);
+
+    QVERIFY(QFile::remove(path("stick/site.rccfg")));
+    recentEntries().first()->trigger();
+    expectOneBox("Open Recent", "site.rccfg is gone.",
+                 "It is no longer in " + QDir::toNativeSeparators(path("stick")) +
+                     ": moved, renamed, deleted, or on a drive that is not there. It leaves the "
+                     "Open Recent list.");
+    QCOMPARE(recentTexts().mid(0, 2), (QStringList{"&1 site.rccfg", "&2 r7.rccfg"}));
+    recentEntries().at(3)->trigger(); // r5, imported again
+    QCOMPARE(window->windowTitle(), "r5.rccfg[*] \u2013 ZAREN800 Room Controller Configurator");
+    QCOMPARE(recentTexts().first(), "&1 r5.rccfg");
+
+    recentEntries().last()->trigger();
+    QCOMPARE(recentTexts(), (QStringList{"", "&Clear Menu"}));
+    QVERIFY(!child<QMenu>(window.get(), "menuOpen_Recent")->menuAction()->isEnabled());
+    QCOMPARE(WindowTest::findings(window.get()), QStringList());
+
+    if (QSysInfo::kernelType() != "linux")
+        return; // the desktop's list is the platform's own
+    QXmlStreamReader xml(readAll(desktopList));
+    QStringList hrefs;
+    int r5Count = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("bookmark"))
+            hrefs << xml.attributes().value("href").toString();
+        else if (xml.name() == QLatin1String("application") && hrefs.last().endsWith("/r5.rccfg"))
+            r5Count = xml.attributes().value("count").toInt();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(hrefs.first(), "file:///home/other/notes.txt");
+    QCOMPARE(hrefs.size(), 10); // and the nine project files, each once
+    QCOMPARE(hrefs.last(), QUrl::fromLocalFile(path("r5.rccfg")).toString());
+    QCOMPARE(r5Count, 2);
 }
 
 // On a file system that fills up, neither the project file nor its PDF
@@ -527,7 +722,7 @@ void ProjectFileTest::unexportedWorkIsAskedAboutFirst_data()
     QTest::addColumn<bool>("goesOn");    // for Export...: the save dialog chose a file
     const int cancel = QMessageBox::Cancel, discard = QMessageBox::Discard,
               exportIt = QMessageBox::Save, none = QMessageBox::NoButton;
-    for (const char *way : {"close", "exit", "import"}) {
+    for (const char *way : {"close", "exit", "import", "recent"}) {
         QTest::addRow("%s, cancelled", way) << QString(way) << "changed" << cancel << false;
         QTest::addRow("%s, discarded", way) << QString(way) << "changed" << discard << true;
         QTest::addRow("%s, exported", way) << QString(way) << "changed" << exportIt << true;
@@ -572,12 +767,15 @@ void ProjectFileTest::unexportedWorkIsAskedAboutFirst()
         DialogSeam::answerNextFileName(goesOn ? path("saved") : QString());
     if (way == "import" && goesOn)
         DialogSeam::answerNextFileName(path("empty.rccfg"));
+    RecentFiles().add(path("empty.rccfg"));
     if (way == "close")
         window->close();
     else if (way == "exit")
         child<QAction>(window.get(), "actionExit")->trigger();
-    else
+    else if (way == "import")
         WindowTest::clickChild(window.get(), "ImportButton");
+    else
+        recentEntries().first()->trigger();
 
     if (answer == QMessageBox::NoButton)
         QVERIFY(DialogSeam::shownBoxes().isEmpty());
@@ -586,7 +784,7 @@ void ProjectFileTest::unexportedWorkIsAskedAboutFirst()
                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                      QMessageBox::Cancel);
     QCOMPARE(files().contains("saved.rccfg"), answer == QMessageBox::Save && goesOn);
-    if (way == "import")
+    if (way == "import" || way == "recent")
         QCOMPARE(savedFunctionCount() == 0, goesOn);
     else
         QCOMPARE(window->isVisible(), !goesOn);

@@ -6,6 +6,9 @@
 #include "support/windowtest.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -96,6 +99,8 @@ private slots:
     void cleanup();
     void pdfIsTitledA4LandscapeWithTheReport();
     void longPdfKeepsFullLinesAndIsReplaced();
+    void previewHasThePdfsPages_data();
+    void previewHasThePdfsPages();
     void cancelledPrintDialogPrintsNothing();
     void homePageShowsTheCurrentReport();
     void homePictureAndWiringSheetShowTheProject();
@@ -196,6 +201,48 @@ void ReportOutputTest::longPdfKeepsFullLinesAndIsReplaced()
     const QString rewritten = pdfText(path);
     QVERIFY(rewritten.contains("ZAREN800 Room Controller Configuration"));
     QVERIFY(!rewritten.contains("LIGHTING"));
+}
+
+void ReportOutputTest::previewHasThePdfsPages_data()
+{
+    QTest::addColumn<QString>("preview"); // the File menu's entry
+    QTest::newRow("report") << "actionPrint_Preview";
+    QTest::newRow("wiring sheet") << "actionPreview_Wiring_Sheet";
+}
+
+// Pages enough for both documents to break where their page ends; without a
+// printer the preview says so beside its Print button.
+void ReportOutputTest::previewHasThePdfsPages()
+{
+    QFETCH(QString, preview);
+    if (popplerMissing())
+        QSKIP("poppler-utils (pdfinfo, pdftotext) are not installed");
+    for (int i = 1; i <= 80; ++i)
+        addLighting(QString("Lighting-%1").arg(i));
+    addLogic();
+    int previewPages = 0;
+    bool saysNoPrinter = false;
+    DialogSeam::inspectNextDialog([&](QDialog &dialog) {
+        auto *pages = dialog.findChild<QPrintPreviewWidget *>();
+        pages->updatePreview();
+        previewPages = pages->pageCount();
+        saysNoPrinter = dialog.findChild<QLabel *>("noPrinterNote") != nullptr;
+        return int(QDialog::Rejected);
+    });
+    WindowTest::child<QAction>(window.data(), qPrintable(preview))->trigger();
+
+    const QString pdf = directory.filePath("preview.pdf");
+    QString errorText;
+    if (preview == "actionPrint_Preview") {
+        QVERIFY(window->writeReportPdf(pdf, errorText));
+    } else {
+        DialogSeam::answerNextFileName(pdf);
+        WindowTest::child<QAction>(window.data(), "actionExport_Wiring_Sheet")->trigger();
+    }
+    QVERIFY2(previewPages >= 2, qPrintable(QString::number(previewPages)));
+    QCOMPARE(previewPages, pageCount(pdfInfo(pdf)));
+    QCOMPARE(saysNoPrinter, QPrinterInfo::availablePrinterNames().isEmpty());
+    QCOMPARE(DialogSeam::unexpectedCalls(), 0);
 }
 
 void ReportOutputTest::cancelledPrintDialogPrintsNothing()

@@ -23,8 +23,9 @@
 namespace
 {
 
-// The recovery copies of windows under test go to a data folder of the test
-// run's own, never to the user's.
+// The recovery copies, the settings (Open Recent) and the desktop's list of
+// recent files of windows under test go to folders of the test run's own,
+// never to the user's.
 struct TemporaryDataFolder {
     QTemporaryDir folder;
     TemporaryDataFolder() { WindowTest::useDataHome(folder.path()); }
@@ -35,16 +36,20 @@ struct TemporaryDataFolder {
 void WindowTest::useDataHome(const QString &folder)
 {
     qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", QDir(folder).filePath("config").toLocal8Bit());
     qputenv("USERPROFILE", QDir::toNativeSeparators(folder).toLocal8Bit());
 }
 
 QString WindowTest::recoveryFolderUnder(const QString &dataHome)
 {
-    const QByteArray dataHomeNow = qgetenv("XDG_DATA_HOME"), profileNow = qgetenv("USERPROFILE");
+    const char *const variables[] = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "USERPROFILE"};
+    QByteArray before[3];
+    for (int i = 0; i < 3; ++i)
+        before[i] = qgetenv(variables[i]);
     useDataHome(dataHome);
     const QString folder = RecoveryCopy::defaultFolder();
-    qputenv("XDG_DATA_HOME", dataHomeNow);
-    qputenv("USERPROFILE", profileNow);
+    for (int i = 0; i < 3; ++i)
+        qputenv(variables[i], before[i]);
     return folder;
 }
 

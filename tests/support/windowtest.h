@@ -29,9 +29,10 @@ template <typename T> T *child(const QObject *root, const char *name)
 // Empties every store and returns every catalogue counter to zero, so that
 // each test starts from a blank project (stores and catalogues are process-wide).
 void resetProject();
-// Where the programs of this process keep their data (the recovery copies),
-// instead of the user's own folder: XDG_DATA_HOME on Linux, the user's
-// profile (under which AppData\Local is) on Windows.
+// Where the programs of this process keep their data (the recovery copies)
+// and settings (Open Recent), instead of the user's own folders: XDG_DATA_HOME
+// and XDG_CONFIG_HOME on Linux, the user's profile (under which AppData is)
+// on Windows.
 void useDataHome(const QString &folder);
 // The recovery folder of a program that keeps its data under dataHome.
 QString recoveryFolderUnder(const QString &dataHome);
