@@ -76,7 +76,9 @@ MainWindow::MainWindow(QWidget *parent)
     Accessibility::installInterfaces();
     ui->setupUi(this);
     setFixedSize(width(), height());
-    fitToWorkArea(this);
+    // Nothing to resize: a grip would only take the form's height, more in
+    // some styles (Windows') than in others.
+    statusBar()->setSizeGripEnabled(false);
     addDesktopActions(this, *ui);
     setUpWiring();
     setUpFileMenu();
@@ -129,6 +131,8 @@ MainWindow::MainWindow(QWidget *parent)
     setUpHistory();
     setUpRecovery();
     ProjectChange::listen(this, [this] { noteProjectChanged(); });
+    // Last: the form keeps the room that the finished menu and status bar leave it.
+    fitToWorkArea(this);
 }
 
 MainWindow::~MainWindow()

@@ -8,6 +8,11 @@ namespace
 
 const int terminated = -1;
 
+BOOL WINAPI takeNoNotice(DWORD)
+{
+    return TRUE;
+}
+
 } // namespace
 
 QList<ProgramEnding::Ending> ProgramEnding::endings()
@@ -30,16 +35,17 @@ QString ProgramEnding::unavailable(const Ending &ending)
 }
 
 // On this console: its Ctrl+C reaches every program on it, and this one
-// takes no notice of it from now on.
+// takes no notice of it from now on, by a handler of its own: ignoring it
+// outright would be inherited (under Wine, for good).
 void ProgramEnding::prepare(QProcess &program)
 {
-    ::SetConsoleCtrlHandler(nullptr, TRUE);
+    ::SetConsoleCtrlHandler(takeNoNotice, TRUE);
     program.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *arguments) {
         arguments->flags &= ~DWORD(CREATE_NO_WINDOW);
     });
 }
 
-// Not ignoring Ctrl+C as the test that started it does.
+// Not ignoring Ctrl+C, as a program started by one that ignores it would.
 void ProgramEnding::takeEndingsAsFromConsole()
 {
     ::SetConsoleCtrlHandler(nullptr, FALSE);
