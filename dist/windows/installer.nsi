@@ -3,7 +3,8 @@
 ; configurator, and an uninstaller listed in Windows' installed programs that
 ; takes away what it added and nothing else. /S installs silently.
 ; makensis -DVERSION= -DPRODUCT= -DPUBLISHER= -DSTAGE= -DFILES= -DICON= -DOUTFILE=
-Unicode true
+; 64-bit, as the programs it installs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -73,8 +74,10 @@ Section "Uninstall"
     SetShellVarContext current
     !include "${FILES}-uninstall.nsh"
     Delete "$INSTDIR\uninstall.exe"
-    ; Only when empty: a project saved into the program's folder stays.
+    ; Only when empty: a project saved into the program's folder stays, and
+    ; so do other programs installed for the user.
     RMDir "$INSTDIR"
+    RMDir "$LOCALAPPDATA\Programs"
     Delete "${SHORTCUT}"
 
     ; .rccfg is given back only while it is still ours.

@@ -30,8 +30,8 @@ uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZAREN800 Con
 shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/ZAREN800 Room Controller Configurator.lnk"
 
 value() { # key [value name]: the data of a registry value, empty when there is none
-    "$wine" reg query "$1" ${2:+/v "$2"} ${2:-/ve} 2>/dev/null | tr -d '\r' |
-        sed -n 's/^ *[^ ].*REG_[A-Z_]* *//p' | head -n 1
+    if [ $# -gt 1 ]; then set -- "$1" /v "$2"; else set -- "$1" /ve; fi
+    "$wine" reg query "$@" 2>/dev/null | tr -d '\r' | sed -n 's/^.*REG_[A-Z_]* *//p' | head -n 1
 }
 
 files() {
@@ -62,6 +62,11 @@ value "$classes\\ZAREN800.Project\\shell\\open\\command" | grep -q 'zaren800-con
 "$wine" "$installed/zaren800-cfg.exe" --version | grep -q "$version" || fail "zaren800-cfg does not run"
 
 # Double-click: the association opens the project in the configurator.
+# Windows reads the classes of HKCU over those of HKLM; Wine 8 reads only
+# HKLM's, so the test lends it the user's for the double-click.
+for key in .rccfg ZAREN800.Project; do
+    "$wine" reg copy "$classes\\$key" "HKLM\\Software\\Classes\\$key" /s /f >/dev/null
+done
 "$wine" start /unix "$user/Documents/Zimmer 101.rccfg"
 for _ in $(seq 60); do
     xwininfo -root -tree | grep -q 'Zimmer 101.rccfg' && break
@@ -71,21 +76,25 @@ xwininfo -root -tree | grep -q 'Zimmer 101.rccfg' || fail "no window shows the p
 echo "Opened by its association: $(xwininfo -root -tree | grep -o '"Zimmer 101.rccfg[^"]*"' | head -n 1)"
 /usr/lib/wine/wineserver -k
 /usr/lib/wine/wineserver -w
+for key in .rccfg ZAREN800.Project; do
+    "$wine" reg delete "HKLM\\Software\\Classes\\$key" /f >/dev/null
+done
 
 # A project the user saved in the program's folder stays, with the folder.
 cp "$project" "$installed/mine.rccfg"
 "$wine" "$(value "$uninstall" UninstallString | tr -d '"')" /S
 /usr/lib/wine/wineserver -w
-# The uninstaller removes itself from a copy that runs on after it.
-sleep 2
 [ -z "$(value "$classes\\.rccfg")" ] || fail ".rccfg still registered"
 "$wine" reg query "$classes\\ZAREN800.Project" >/dev/null 2>&1 && fail "file type left behind"
 "$wine" reg query "$uninstall" >/dev/null 2>&1 && fail "still among the installed programs"
 [ "$(ls "$installed")" = mine.rccfg ] || fail "left in the program's folder: $(ls "$installed")"
+# Kept for it, and empty without it.
 rm "$installed/mine.rccfg"
-rmdir "$installed"
+rmdir "$installed" "$(dirname "$installed")"
 cmp -s "$project" "$user/Documents/Zimmer 101.rccfg" || fail "the project file was changed"
-# The configurator's own data folder (its recovery copies) is the user's.
-after=$(files | grep -v '/AppData/Local/zaren800-configurator')
+# The user's own: the configurator's data folder (its recovery copies), the
+# recent files Windows keeps for them; and the temporary folder, where the
+# uninstaller runs from a copy that Windows removes later.
+after=$(files | grep -v -e '/AppData/Local/zaren800-configurator' -e '/Recent/' -e '^./Temp/')
 [ "$before" = "$after" ] || fail "left behind: $(printf '%s\n' "$before" "$after" | sort | uniq -u)"
 echo "Installed, opened by association and uninstalled without a trace"

@@ -32,11 +32,23 @@ same() {
     cmp -s "$1" "$2" || fail "$3: the Windows build wrote other bytes"
 }
 
-# The room with every type, its names in other scripts.
+# The room with every type, its names in other scripts, and the worked
+# example of the file format.
 "$linux" unpack "$corpus/export-sample.rccfg" -o "$work/sample.json"
-sed 's/"name": "\([^"]*\)"/"name": "\1 Küche 灯"/' "$work/sample.json" >"$work/non-ascii.json"
-cp "$corpus/plain-sample.json" "$work/worked-example.json"
-"$linux" unpack "$corpus/export-masteroff-welcome.rccfg" -o "$work/masteroff-welcome.json"
+sed 's/"name": "/"name": "ü灯/' "$work/sample.json" >"$work/non-ascii.json"
+cat >"$work/worked-example.json" <<'EOF'
+{"AirConditioner": [],"CreateTime": "08-12-2026 10:15:00","DNDMUR": [],"DigitalIO": [],
+"EnergySaving": [],"Lighting": [{"ControlOut-C1": "ENABLE","ControlOut-C2": "DISABLE",
+"ControlOut-C3": "DISABLE","ControlOut-C4": "DISABLE","ControlOut-C5": "DISABLE",
+"ControlOut-C6": "DISABLE","ControlOut-C7": "DISABLE","ControlOut-C8": "DISABLE",
+"ControlType": "ON/OFF","DebounceTime": "50 ms","Input": "IN3",
+"OutputControlPriority": "","name": "Entrance"}],"Logic": [],"MasterOff": [],
+"PlatformType": "MV211","Shutter": [],"Version": "v2.0.2","VoltageInput": [],
+"Welcome": [{"ControlOut-C1": "ENABLE","ControlOut-C2": "DISABLE",
+"ControlOut-C3": "DISABLE","ControlOut-C4": "DISABLE","ControlOut-C5": "DISABLE",
+"ControlOut-C6": "DISABLE","ControlOut-C7": "DISABLE","ControlOut-C8": "DISABLE",
+"name": "Welcome-1"}]}
+EOF
 
 for json in "$work"/*.json; do
     name=$(basename "$json" .json)
@@ -65,4 +77,4 @@ mkdir -p "$folder"
 windowsFolder=$(WINEDEBUG=-all "$emulator" winepath -w "$folder" | tr -d '\r')
 onWindows pack "$work/non-ascii.json" -o "$windowsFolder\\Zimmer 101.rccfg"
 same "$work/non-ascii.linux.rccfg" "$folder/Zimmer 101.rccfg" "$windowsFolder\\Zimmer 101.rccfg"
-echo "$windowsFolder\\Zimmer 101.rccfg: the same bytes"
+printf '%s\\Zimmer 101.rccfg: the same bytes\n' "$windowsFolder"
