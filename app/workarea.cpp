@@ -30,22 +30,44 @@ void WorkArea::release()
     fixedSize() = QSize();
 }
 
-void fitToWorkArea(QMainWindow *window)
+namespace
 {
-    const QSize windowSize = window->size();
-    const QSize available = WorkArea::of(window);
-    if (available.expandedTo(windowSize) == available)
-        return;
 
-    // The central widget's size in the fixed window, menu and status bar laid out.
+// The central widget's size in the fixed window, menu and status bar laid
+// out, or more where the widgets placed in it reach further.
+QSize formSize(QMainWindow *window)
+{
     window->layout()->activate();
+    const QWidget *form = window->centralWidget();
+    const QRect placed = form->childrenRect();
+    return form->size().expandedTo(QSize(placed.right() + 1, placed.bottom() + 1));
+}
+
+QScrollArea *scrollForm(QMainWindow *window, const QSize &size)
+{
     QWidget *form = window->takeCentralWidget();
-    form->setFixedSize(form->size());
+    form->setFixedSize(size);
     auto *area = new QScrollArea;
     area->setObjectName(QStringLiteral("formScrollArea"));
     area->setFrameShape(QFrame::NoFrame);
     area->setWidget(form);
     window->setCentralWidget(area);
+    return area;
+}
+
+} // namespace
+
+void fitToWorkArea(QMainWindow *window)
+{
+    const QSize windowSize = window->size();
+    const QSize available = WorkArea::of(window);
+    const QSize form = formSize(window);
+    const bool windowFits = available.expandedTo(windowSize) == available;
+    if (windowFits && form == window->centralWidget()->size())
+        return;
+    QScrollArea *area = scrollForm(window, form);
+    if (windowFits)
+        return;
 
     // No larger than the fixed window and the scroll bars: a form scrolled one
     // way only needs no scroll bar the other way where the work area has room.

@@ -591,6 +591,18 @@ void FormTest::smallWorkAreaScrollsTheForm()
     QVERIFY(clear->visibleRegion().isEmpty());
     small.findChild<QScrollArea *>("formScrollArea")->ensureWidgetVisible(clear);
     QCOMPARE(clear->visibleRegion().boundingRect(), clear->rect());
+
+    // A menu font taller than the form was made for (a system without the
+    // form's font): the window keeps its size, and the form scrolls rather
+    // than lose its last row under the status bar.
+    const QFont menuFont = QApplication::font("QMenuBar");
+    QApplication::setFont(QFont(menuFont.family(), 40), "QMenuBar");
+    MainWindow tall;
+    QApplication::setFont(menuFont, "QMenuBar");
+    const QWidget *form = tall.findChild<QWidget *>("centralwidget");
+    QCOMPARE(tall.size(), QSize(1420, 676));
+    QVERIFY(tall.findChild<QScrollArea *>("formScrollArea"));
+    QVERIFY(form->rect().contains(form->childrenRect()));
 }
 
 QTEST_MAIN(FormTest)
