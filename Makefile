@@ -42,7 +42,7 @@ WINDOWS_PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 nsis dpkg-d
                     fonts-dejavu-core xvfb xauth x11-utils
 
 .PHONY: run test build configure deps sanitize bench fuzz clean format install package screenshots \
-        windows test-windows
+        windows test-windows screenshots-windows
 
 run: build
 	$(PROGRAM)
@@ -131,6 +131,11 @@ test-windows: windows build
 	dist/windows/wine-prefix.sh $(WINDOWS_DIR)/wine
 	WINEPREFIX=$(CURDIR)/$(WINDOWS_DIR)/wine dist/windows/with-full-disk.sh $(WINDOWS_DIR)/full-disk \
 	    sh -c 'cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)'
+
+# Renews docs/screenshots/windows-*.png from the Windows build's window under Wine.
+screenshots-windows: windows
+	@$(MAKE) --no-print-directory deps PACKAGES="xdotool imagemagick cups-daemon cups-client"
+	tools/windows-screenshots.sh $(WINDOWS_DIR) docs/screenshots
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -10,9 +10,12 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace
 {
+
+constexpr int noPrinterMessageMs = 10000;
 
 // The report's paper, for printing and its preview alike: A4 landscape, the
 // whole sheet, so that the report's own border is its only margin.
@@ -43,8 +46,12 @@ void MainWindow::on_PrintButton_clicked()
     QPrinter printer(QPrinter::HighResolution);
     setUpReportPrinter(printer);
     QPrintDialog dialog(&printer, this);
-    if (DialogSeam::execDialog(dialog) == QDialog::Rejected)
+    if (DialogSeam::execDialog(dialog) == QDialog::Rejected) {
+        // Windows shows no print dialog at all where no printer is installed.
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            ui->statusbar->showMessage(tr("No printer is installed"), noPrinterMessageMs);
         return;
+    }
     printReport(buildConfigurationReport(), &printer);
 }
 

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
@@ -261,6 +262,9 @@ void ReportOutputTest::cancelledPrintDialogPrintsNothing()
     QVERIFY(DialogSeam::shownBoxes().isEmpty());
     QVERIFY(DialogSeam::fileDialogCaptions().isEmpty());
     QCOMPARE(lightingStore().size(), 1);
+    // Where Windows would have shown no dialog, the status bar says why.
+    QCOMPARE(window->statusBar()->currentMessage() == "No printer is installed",
+             QPrinterInfo::availablePrinterNames().isEmpty());
 }
 
 void ReportOutputTest::homePageShowsTheCurrentReport()
