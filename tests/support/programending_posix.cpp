@@ -5,18 +5,10 @@
 
 QList<ProgramEnding::Ending> ProgramEnding::endings()
 {
-    return {{QStringLiteral("SIGKILL"), SIGKILL},
-            {QStringLiteral("SIGTERM"), SIGTERM},
-            {QStringLiteral("SIGHUP"), SIGHUP},
-            {QStringLiteral("SIGINT"), SIGINT}};
+    return {{"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}};
 }
 
-bool ProgramEnding::isKill(const Ending &ending)
-{
-    return ending.how == SIGKILL;
-}
-
-QString ProgramEnding::unavailable(const Ending &)
+QString ProgramEnding::unavailable()
 {
     return {};
 }

@@ -6,8 +6,6 @@
 namespace
 {
 
-const int terminated = -1;
-
 BOOL WINAPI takeNoNotice(DWORD)
 {
     return TRUE;
@@ -17,18 +15,12 @@ BOOL WINAPI takeNoNotice(DWORD)
 
 QList<ProgramEnding::Ending> ProgramEnding::endings()
 {
-    return {{QStringLiteral("TerminateProcess"), terminated},
-            {QStringLiteral("Ctrl+C"), int(CTRL_C_EVENT)}};
+    return {{"Ctrl+C", int(CTRL_C_EVENT)}};
 }
 
-bool ProgramEnding::isKill(const Ending &ending)
+QString ProgramEnding::unavailable()
 {
-    return ending.how == terminated;
-}
-
-QString ProgramEnding::unavailable(const Ending &ending)
-{
-    if (isKill(ending) || ::GetConsoleWindow() != nullptr)
+    if (::GetConsoleWindow() != nullptr)
         return {};
     return QStringLiteral("no console to press Ctrl+C on: under Wine, only a program started on "
                           "a terminal has one (dist/windows/wine-console.sh)");
@@ -51,10 +43,7 @@ void ProgramEnding::takeEndingsAsFromConsole()
     ::SetConsoleCtrlHandler(nullptr, FALSE);
 }
 
-void ProgramEnding::end(QProcess &program, const Ending &ending)
+void ProgramEnding::end(QProcess &, const Ending &ending)
 {
-    if (isKill(ending))
-        program.kill();
-    else
-        ::GenerateConsoleCtrlEvent(DWORD(ending.how), 0);
+    ::GenerateConsoleCtrlEvent(DWORD(ending.how), 0);
 }
