@@ -7,7 +7,7 @@
 # Gecko are left out: nothing here needs them, and Wine would fetch them.
 set -eu
 
-prefix=$1
+prefix=$(realpath -m "$1") # Wine takes absolute paths only
 display=${2:-null}
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
