@@ -14,6 +14,7 @@ wine=/usr/lib/wine/wine64
 stamp="$prefix/zaren800-display"
 
 [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$display" ] && exit 0
+mkdir -p "$(dirname "$prefix")"
 "$wine" wineboot --init >/dev/null 2>&1
 "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$display" /f >/dev/null
 if [ "$display" = x11 ]; then
