@@ -115,7 +115,7 @@ screenshots: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target zaren800-screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/zaren800-screenshots docs/screenshots
 
-# Qt for Windows is built once from Debian's source (half an hour on two cores)
+# Qt for Windows is built once from Debian's source (13 minutes on two idle cores)
 # into QT_WINDOWS, outside the tree, and reused.
 windows:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_PACKAGES)"
