@@ -261,6 +261,8 @@ private:
     void showPlainTitle();
     // The file the title names; empty for none.
     QString titleFilePath() const;
+    // Its name, or "Untitled".
+    QString titleFileName() const;
     void updateTitle();
 
     // Undo and redo (app/mainwindow_history.cpp): one step per user action

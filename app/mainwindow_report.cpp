@@ -6,8 +6,6 @@
 #include "report/configurationreport.h"
 #include "ui_mainwindow.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -16,16 +14,6 @@ namespace
 {
 
 constexpr int noPrinterMessageMs = 10000;
-
-// The report's paper, for printing and its preview alike: A4 landscape, the
-// whole sheet, so that the report's own border is its only margin.
-void setUpReportPrinter(QPrinter &printer)
-{
-    printer.setOutputFormat(QPrinter::NativeFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setFullPage(true);
-}
 
 } // namespace
 
@@ -44,7 +32,7 @@ bool MainWindow::writeReportPdf(const QString &path, QString &errorText) const
 void MainWindow::on_PrintButton_clicked()
 {
     QPrinter printer(QPrinter::HighResolution);
-    setUpReportPrinter(printer);
+    setUpA4Printer(printer, QPageLayout::Landscape);
     QPrintDialog dialog(&printer, this);
     if (DialogSeam::execDialog(dialog) == QDialog::Rejected) {
         // Windows shows no print dialog at all where no printer is installed.
@@ -64,7 +52,7 @@ void MainWindow::on_actionPrint_Project_triggered()
 void MainWindow::previewReport()
 {
     QPrinter printer(QPrinter::HighResolution);
-    setUpReportPrinter(printer);
+    setUpA4Printer(printer, QPageLayout::Landscape);
     const QString report = buildConfigurationReport();
     showPrintPreview(
         printer, tr("Print Preview"), [&report](QPrinter *target) { printReport(report, target); },

@@ -86,6 +86,12 @@ QString MainWindow::titleFilePath() const
     return fileLeft ? QString() : shownFilePath;
 }
 
+QString MainWindow::titleFileName() const
+{
+    const QString filePath = titleFilePath();
+    return filePath.isEmpty() ? tr("Untitled") : QFileInfo(filePath).fileName();
+}
+
 // A project that was never exported or imported shows the plain title until
 // it holds work that could be lost.
 void MainWindow::updateTitle()
@@ -98,7 +104,7 @@ void MainWindow::updateTitle()
         return;
     }
     // "[*][*]" shows as "[*]": a file name may hold the placeholder itself.
-    QString name = filePath.isEmpty() ? tr("Untitled") : QFileInfo(filePath).fileName();
+    QString name = titleFileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(name + QStringLiteral("[*] \u2013 ") + plainTitle);
     setWindowModified(!history->isClean());

@@ -12,8 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -67,12 +65,8 @@ WiringSheet MainWindow::wiringSheet(const QString &fileName) const
 void MainWindow::previewWiringSheet()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::NativeFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
-    const WiringSheet sheet =
-        wiringSheet(shownFilePath.isEmpty() ? tr("Untitled") : QFileInfo(shownFilePath).fileName());
+    setUpA4Printer(printer, QPageLayout::Portrait);
+    const WiringSheet sheet = wiringSheet(titleFileName());
     showPrintPreview(
         printer, tr("Preview Wiring Sheet"),
         [&sheet](QPrinter *target) { printWiringSheet(sheet, target); }, this);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -49,6 +50,14 @@ void sayNoPrinter(QPrintPreviewDialog &dialog)
 }
 
 } // namespace
+
+void setUpA4Printer(QPrinter &printer, QPageLayout::Orientation orientation)
+{
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(orientation);
+    printer.setFullPage(true);
+}
 
 void showPrintPreview(QPrinter &printer, const QString &title,
                       const std::function<void(QPrinter *)> &paint, QWidget *parent)

@@ -5,7 +5,7 @@
 // The desktop's own list of recently used files, where the platform keeps
 // one: on Linux the XDG recently-used.xbel that file managers and file
 // dialogs show, on Windows the shell's Recent items. One implementation per
-// platform (desktoprecent_unix.cpp, desktoprecent_win.cpp); the build takes
+// platform (desktoprecent_posix.cpp, desktoprecent_win.cpp); the build takes
 // the platform's.
 namespace DesktopRecent
 {
